@@ -1,0 +1,22 @@
+#pragma once
+// Numbers live in cells as decimal text of a 16-bit signed integer. These helpers
+// convert at each use and keep the arithmetic in 16 bits, raising the run-time
+// error on bad text or overflow exactly where the program would have stopped.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelo {
+
+// Strict: optional '-', then digits; no blanks, no '+'. Raises TypeMismatch or Overflow.
+int16_t val16(std::string_view text);
+// True when val16 would succeed; used by validators that must not raise.
+bool isNumber16(std::string_view text);
+std::string str16(int value);  // raises Overflow outside the 16-bit range
+
+int16_t add16(int a, int b);
+int16_t sub16(int a, int b);
+int16_t mul16(int a, int b);
+int16_t check16(long long v);
+
+}  // namespace kelo

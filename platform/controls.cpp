@@ -1,0 +1,66 @@
+#include "platform/controls.h"
+
+#include "platform/services.h"
+#include "platform/timer_scheduler.h"
+
+namespace kelo {
+
+void Timer::SetInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    if (enabled_ && scheduler) scheduler->arm(*this);  // a new interval restarts the count
+}
+
+void Timer::SetEnabled(bool on) {
+    if (on == enabled_) return;  // enabling a running timer does not restart it
+    enabled_ = on;
+    if (!scheduler) return;
+    if (on)
+        scheduler->arm(*this);
+    else
+        scheduler->disarm(*this);
+}
+
+void MediaPlayer::Command(std::string_view command) {
+    if (sound) sound->command(*this, command);
+}
+
+bool CommonDialog::ShowOpen() { return show(false); }
+bool CommonDialog::ShowSave() { return show(true); }
+
+bool CommonDialog::show(bool save) {
+    if (!dialogs) return false;
+    DialogRequest req{Filter, InitDir, save ? FileName : std::string(), Flags, save};
+    auto chosen = dialogs->choose(req);
+    if (!chosen) return false;
+    FileName = *chosen;
+    auto cut = FileName.find_last_of("\\/");
+    FileTitle = cut == std::string::npos ? FileName : FileName.substr(cut + 1);
+    return true;
+}
+
+bool shownOnScreen(const Control& c) {
+    for (const Control* p = &c; p; p = p->Container)
+        if (!p->Visible) return false;
+    return true;
+}
+
+bool acceptsInput(const Control& c) {
+    for (const Control* p = &c; p; p = p->Container)
+        if (!p->Visible || !p->Enabled) return false;
+    return true;
+}
+
+float absoluteLeft(const Control& c) {
+    float x = 0;
+    for (const Control* p = &c; p; p = p->Container) x += p->Left;
+    return x;
+}
+
+float absoluteTop(const Control& c) {
+    float y = 0;
+    for (const Control* p = &c; p; p = p->Container) y += p->Top;
+    return y;
+}
+
+}  // namespace kelo

@@ -1,0 +1,40 @@
+#include "platform/dispatch.h"
+
+#include "platform/form.h"
+
+namespace kelo {
+
+bool deliverMouseDown(Control& c, const MouseArgs& args) {
+    if (!acceptsInput(c) || !c.On || !c.On->MouseDown) return false;
+    c.On->MouseDown(c.Index, args);
+    return true;
+}
+
+bool deliverMouseUp(Control& c, const MouseArgs& args) {
+    if (!acceptsInput(c) || !c.On || !c.On->MouseUp) return false;
+    c.On->MouseUp(c.Index, args);
+    return true;
+}
+
+bool deliverClick(Control& c) {
+    if (!acceptsInput(c) || !c.On || !c.On->Click) return false;
+    c.On->Click(c.Index);
+    return true;
+}
+
+bool deliverPress(Control& c, const MouseArgs& args) {
+    if (!acceptsInput(c)) return false;
+    bool any = deliverMouseDown(c, args);
+    any = deliverMouseUp(c, args) || any;
+    return deliverClick(c) || any;
+}
+
+bool deliverEnter(Form& form) {
+    Control* c = form.ActiveControl;
+    if (!c) return false;
+    for (const ControlRef& r : form.zOrder())
+        if (r.control == c && r.kind == ControlKind::CommandButton) return deliverClick(*c);
+    return false;
+}
+
+}  // namespace kelo

@@ -1,0 +1,90 @@
+#pragma once
+// What the program needs of the machine it runs on. The desktop backend and the
+// headless test backend each provide one set; behaviour code sees only these.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace kelo {
+
+struct TimeOfDay {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeOfDay timeOfDay() = 0;
+    virtual int64_t monotonicMs() = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seed(double secondsSinceMidnight) = 0;
+    virtual float next() = 0;  // uniform in [0, 1)
+};
+
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    virtual void command(const MediaPlayer& player, std::string_view command) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file's path, or nothing when the user cancels.
+    virtual std::optional<std::string> choose(const DialogRequest& request) = 0;
+};
+
+// Files by data path ("Kelo 2020\Dati\User.txt", "C:\Programmi\Kelo 2020\..."),
+// turned into native paths here only.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool exists(std::string_view dataPath) = 0;
+    virtual std::optional<std::string> readAll(std::string_view dataPath) = 0;
+    // Writes a temporary file beside the target and renames it over; false on failure
+    // (the old file is then untouched).
+    virtual bool writeAtomically(std::string_view dataPath, std::string_view content) = 0;
+    // Moves a file aside to dataPath + suffix (replacing an older one); false on failure.
+    virtual bool moveAside(std::string_view dataPath, std::string_view suffix) = 0;
+    virtual std::string nativePath(std::string_view dataPath) = 0;
+};
+
+struct Form;
+
+struct ScreenSize {
+    float width = 15360;  // twips
+    float height = 11520;
+};
+
+class Display {
+public:
+    virtual ~Display() = default;
+    virtual ScreenSize screen() = 0;
+    virtual void show(Form& form) = 0;
+    virtual void unload(Form& form) = 0;
+    virtual void focus(Form& form, Control& control) = 0;
+    virtual void message(const std::string& title, const std::string& text) = 0;
+};
+
+class TimerScheduler;
+
+struct Platform {
+    Clock& clock;
+    RandomSource& random;
+    TimerScheduler& timers;
+    SoundOutput& sound;
+    FileDialogs& dialogs;
+    FileSystem& files;
+    Display& display;
+};
+
+}  // namespace kelo

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every Debian package the program, the data-tree tool and the tests
+# need, and only those that are missing. Safe to run again and again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libsdl2-dev libsdl2-mixer-dev
+  libfluidsynth-dev fluid-soundfont-gm
+  espeak-ng
+  fonts-freefont-ttf fonts-liberation
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+if ! $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
