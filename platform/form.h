@@ -29,6 +29,8 @@ struct Form {
     Colour BackColor = 0xFFFFFF;
     bool Loaded = false;
     Control* ActiveControl = nullptr;  // the control holding the focus
+    // The desktop asks to close the window (it has no close box, but a window manager can ask).
+    std::function<void()> CloseRequested;
 
     const std::vector<ControlRef>& zOrder() const { return zOrder_; }
     const std::vector<Timer*>& timers() const { return timers_; }
