@@ -1,0 +1,29 @@
+#include "platform/desktop/desktop_platform.h"
+
+#include <QApplication>
+#include <filesystem>
+
+#include "platform/desktop/form_painter.h"
+
+namespace kelo {
+
+DesktopPlatform::DesktopPlatform() : files_(std::filesystem::current_path()) {
+    // Windows come and go (the splash, message boxes); only the program decides to end.
+    QApplication::setQuitOnLastWindowClosed(false);
+    gate_.afterEvent = [this] {
+        driver_.rearm();
+        display_.refreshAll();
+    };
+    // The samples of the notes, chords and the persona, decoded before they are needed.
+    sound_.preload({"Kelo 2020\\Kelo", "Kelo 2020\\Suoni"});
+}
+
+int DesktopPlatform::exec() {
+    if (gate_.halted()) return gate_.exitCode();
+    int code = QApplication::exec();
+    return gate_.halted() ? gate_.exitCode() : code;
+}
+
+QImage DesktopPlatform::renderForm(const Form& form) { return kelo::renderForm(form, pictures_); }
+
+}  // namespace kelo

@@ -1,0 +1,108 @@
+// Sample players on SDL2_mixer with SDL's dummy audio driver.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "platform/desktop/sdl_sound.h"
+#include "platform/local_files.h"
+
+using namespace kelo;
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeWav(const fs::path& path, int ms) {
+    const int rate = 44100, n = rate * ms / 1000;
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + 2 * n);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(2 * rate);
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(2 * n);
+    for (int i = 0; i < n; ++i) u16(static_cast<uint16_t>((i % 100 < 50) ? 3000 : -3000));
+}
+
+class DesktopSound : public ::testing::Test {
+protected:
+    DesktopSound() {
+        fs::create_directories(dir / "Suoni");
+        writeWav(dir / "Suoni" / "01 si.wav", 1500);
+        writeWav(dir / "Suoni" / "02 DO.wav", 1500);
+        for (MediaPlayer* p : {&a, &b}) p->sound = &sound;
+        a.FileName = "Suoni\\01 si.wav";
+        b.FileName = "Suoni\\02 DO.wav";
+    }
+    ~DesktopSound() override { fs::remove_all(dir); }
+
+    void play(MediaPlayer& p) {
+        for (const char* c : {"Prev", "Open", "Play"}) p.Command(c);
+    }
+
+    fs::path dir = fs::temp_directory_path() / ("kelo-sound-" + std::to_string(getpid()));
+    LocalFileSystem files{dir};
+    SdlSound sound{files};
+    MediaPlayer a, b;
+};
+
+}  // namespace
+
+TEST_F(DesktopSound, EveryElementSoundsOnItsOwnChannel) {
+    ASSERT_TRUE(sound.audible()) << "the dummy driver opens";
+    play(a);
+    play(b);
+    EXPECT_TRUE(sound.sounding(a));
+    EXPECT_TRUE(sound.sounding(b));
+    a.Command("Close");
+    QTest::qWait(120);
+    EXPECT_FALSE(sound.sounding(a));
+    EXPECT_TRUE(sound.sounding(b)) << "closing one element leaves the others alone";
+}
+
+TEST_F(DesktopSound, AnElementPlayedAgainRightAfterItsCloseKeepsSounding) {
+    play(a);
+    a.Command("Close");
+    play(a);
+    QTest::qWait(120);
+    EXPECT_TRUE(sound.sounding(a)) << "the fade-out of the close must not cut the new note";
+}
+
+TEST_F(DesktopSound, PlayNeedsAnOpenAfterAClose) {
+    play(a);
+    a.Command("Close");
+    a.Command("Play");
+    QTest::qWait(120);
+    EXPECT_FALSE(sound.sounding(a));
+}
+
+TEST_F(DesktopSound, MissingFilesAndElementsWithoutAFileAreSilentlyIgnored) {
+    MediaPlayer none, empty;
+    none.sound = &sound;
+    empty.sound = &sound;
+    none.FileName = "Suoni\\99 nessuna.wav";
+    play(none);
+    play(empty);
+    empty.Command("Close");
+    EXPECT_FALSE(sound.sounding(none));
+    EXPECT_FALSE(sound.sounding(empty));
+}
+
+TEST_F(DesktopSound, PreloadedSamplesPlayEvenWhenTheFileHasGoneSince) {
+    sound.preload({"Suoni"});
+    sound.waitForPreload();
+    fs::remove(dir / "Suoni" / "01 si.wav");
+    play(a);
+    EXPECT_TRUE(sound.sounding(a)) << "decoded in the background before it was needed";
+}

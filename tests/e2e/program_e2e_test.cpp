@@ -1,0 +1,114 @@
+// The real program on the real desktop backend, from the build folder that
+// holds the data tree: splash with its picture, then the main window after the
+// greeting. Leaves screenshots in artefacts/.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <cmath>
+#include <optional>
+
+#include "app/program.h"
+#include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/form_window.h"
+#include "platform/desktop/twips.h"
+
+using namespace kelo;
+
+namespace {
+
+// Mean absolute difference of the colour channels, 0 (same) to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                   std::abs(qBlue(p[col]) - qBlue(q[col]));
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+int pixelsNear(const QImage& image, const QRect& area, QColor colour, int tolerance) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+                std::abs(c.blue() - colour.blue()) <= tolerance)
+                ++n;
+        }
+    return n;
+}
+
+QImage screenshot(FormWindow& w) {
+    QApplication::processEvents();
+    return w.grab().toImage();
+}
+
+void keep(const QImage& image, const char* name) {
+    QDir().mkpath(QStringLiteral("artefacts"));
+    ASSERT_TRUE(image.save(QStringLiteral("artefacts/") + QLatin1String(name))) << name;
+}
+
+}  // namespace
+
+TEST(ProgramOnTheDesktop, ShowsTheSplashPictureThenTheMainWindowAfterTheGreeting) {
+    const QString splashFile = QStringLiteral("Kelo 2020/Grafica/Splash Kelo.jpg");
+    ASSERT_TRUE(QFileInfo::exists(splashFile)) << "run from the build folder that holds the data tree";
+
+    DesktopPlatform desktop;
+    std::vector<std::string> errors;
+    desktop.gate().reportError = [&](const std::string& text) { errors.push_back(text); };
+    std::optional<Program> program;
+    desktop.run([&] {
+        program.emplace(desktop.platform());
+        program->start();
+    });
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    ASSERT_TRUE(program);
+
+    // The splash is up at once, showing its picture over the whole window.
+    FormWindow* splash = desktop.display().windowOf(program->splash);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+    QImage shown = screenshot(*splash);
+    keep(shown, "splash-window.png");
+    QImage picture = QImage(splashFile).scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(meanDifference(shown, picture), 12.0) << "the splash does not show its picture";
+    EXPECT_EQ(desktop.display().windowOf(program->main), nullptr) << "the main window came before the splash delay";
+
+    // After the splash delay the main window comes, and after the greeting the splash is gone.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            FormWindow* w = desktop.display().windowOf(program->main);
+            return w && w->isVisible();
+        },
+        5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program->main.cmdIncisi.Enabled; }, 6000)) << "no greeting";
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(desktop.display().windowOf(program->splash), nullptr);
+    EXPECT_EQ(program->main.ActiveControl, &program->main.cmdIncisi);
+
+    FormWindow* main = desktop.display().windowOf(program->main);
+    QImage window = screenshot(*main);
+    keep(window, "main-window.png");
+    EXPECT_EQ(window.size(), QSize(1024, 768));
+    // What the cells hold is on screen: the help text in its dark red, the panels behind the regions.
+    const Label& help = program->main.lblAvvertimento;
+    EXPECT_GT(pixelsNear(window, pixelRect(help.Left, help.Top, help.Width, help.Height), QColor(0xC0, 0, 0), 40), 200);
+    EXPECT_GT(pixelsNear(window, window.rect(), qtColour(0xCFEAFE), 0), 50000);
+
+    // A click on the logo shows the engine panel.
+    const Image& logo = program->main.ImgLogo;
+    QTest::mouseClick(main, Qt::LeftButton, {}, pixelRect(logo.Left, logo.Top, logo.Width, logo.Height).center());
+    EXPECT_TRUE(program->main.Frame3.Visible);
+    keep(screenshot(*main), "main-window-engine-panel.png");
+    QTest::mouseClick(main, Qt::LeftButton, {}, pixelRect(logo.Left, logo.Top, logo.Width, logo.Height).center());
+    EXPECT_FALSE(program->main.Frame3.Visible);
+    EXPECT_TRUE(errors.empty());
+}
