@@ -186,6 +186,9 @@ void frmKeloTrundo15::registerControls() {
     addArray(lblAccordi);
     addArray(lblNotafinale);
     addArray(lblNota);
+    // The link page is canvas (the bank part lies in its own hidden frame and is drawn with it),
+    // so the engine panel, shown over the lower canvas, covers it.
+    addArray(lblCollegamento);
     addArray(lblCercaNota);
     addArray(lblNotaA);
     addArray(lblNotaB);
@@ -207,7 +210,6 @@ void frmKeloTrundo15::registerControls() {
     add(FraModulo1, "FraModulo1");
     add(Frame2, "Frame2");
     addArray(Frame1);
-    addArray(lblCollegamento);
     addArray(lblCopyCollegamento);
     addArray(lblMod);
     addArray(lblDueQuarti);

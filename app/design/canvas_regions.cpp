@@ -98,9 +98,10 @@ void optionsRow(frmKeloTrundo15& f) {
         float left;
         float width;
     };
+    // Evenly spread from the tempo arrows to the right end of the score.
     constexpr Option options[] = {
-        {5, "Random", false, 4440, 855},   {0, "Bis", true, 5400, 1095},       {3, ">", false, 6600, 375},
-        {7, "Commenti", true, 7080, 1095}, {1, "Indicatori", true, 8280, 1095}, {4, "Accordi", true, 10560, 975},
+        {5, "Random", false, 4440, 855},   {0, "Bis", true, 5490, 1095},       {3, ">", false, 6780, 375},
+        {7, "Commenti", true, 7350, 1095}, {1, "Indicatori", true, 8640, 1095}, {4, "Accordi", true, 11100, 975},
     };
     for (const Option& o : options) switchCell(f.lblPulsante[o.index], o.left, 6000, o.width, o.caption, o.on);
     f.lblPulsante[3].BorderStyle = 1;
@@ -110,7 +111,7 @@ void optionsRow(frmKeloTrundo15& f) {
     switchCell(f.lblPulsante[6], 12600, 6000, 855, "Minore", true);
     f.lblPulsante[6].Visible = false;
 
-    switchCell(f.lblVariante, 9480, 6000, 975, "Var", false);
+    switchCell(f.lblVariante, 9930, 6000, 975, "Var", false);
     f.lblVariante.Enabled = false;
 
     Label& modo = f.lblModo;
@@ -120,8 +121,9 @@ void optionsRow(frmKeloTrundo15& f) {
 }
 
 void bottomRow(frmKeloTrundo15& f) {
+    // Save and Load of melodies under "MELODIE", of settings profiles under "DATI: ", then "Esc".
     constexpr const char* captions[5] = {"Esc", "Save", "Load", "Save", "Load"};
-    constexpr float lefts[5] = {13440, 9360, 10080, 12000, 12720};
+    constexpr float lefts[5] = {13440, 9360, 10080, 11400, 12120};
     for (int i = 0; i <= 4; ++i) {
         switchCell(f.lblPuls[i], lefts[i], 11040, 615, captions[i], false);
         f.lblPuls[i].Enabled = i == 0;
@@ -130,9 +132,12 @@ void bottomRow(frmKeloTrundo15& f) {
     Label& profile = f.lblScritteVarie[75];
     fixedText(profile, 12000, 10560, 2175, 255, "Kelo (trundo) 2020");
 
+    // Each reset button beside the heading of its group; the one for all groups under the profile name.
+    constexpr float resetPlaces[8][2] = {{12840, 11040}, {1080, 960},  {2520, 960}, {14760, 960},
+                                         {14760, 4440},  {14760, 6600}, {6480, 6600}, {8760, 6600}};
     for (int i = 0; i <= 7; ++i) {
         Label& reset = f.lblDefault[i];
-        reset.place(0, 0, 255, 255);
+        reset.place(resetPlaces[i][0], resetPlaces[i][1], 255, 255);
         reset.Caption = "*";
         reset.BackColor = ColoreDefault;
         reset.Font = {"MS Sans Serif", 13.5f, false, false};

@@ -9,6 +9,9 @@ namespace kelo::design {
 inline constexpr FontSpec kCellFont{"MS Sans Serif", 8.25f, true, false};
 inline constexpr FontSpec kHeadingFont{"MS Sans Serif", 8.25f, true, false};
 inline constexpr FontSpec kSmallFont{"MS Sans Serif", 8.25f, false, false};
+// Section headings of the window, in dark blue.
+inline constexpr FontSpec kSectionFont{"MS Sans Serif", 9.0f, true, false};
+inline constexpr Colour kSectionInk = 0x804000;
 
 // An editable weight cell: 255 x 255, bold, centred, on the weight colour.
 inline void weightCell(Label& c, float left, float top, const char* caption) {

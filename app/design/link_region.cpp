@@ -30,8 +30,11 @@ void linkRegion(frmKeloTrundo15& f) {
     number.Alignment = Align::Center;
     labelButton(f.lblCercaNota[1], 9360, 6960, 255, "<", ColoreFreccia);
     labelButton(f.lblCercaNota[2], 9960, 6960, 255, ">", ColoreFreccia);
-    fixedText(f.lblCercaNota[3], 13680, 6600, 615, 255, "DO+");
-    fixedText(f.lblCercaNota[4], 9960, 6600, 495, 255, "DO");
+    // The case's pivot and chord read as part of the page's heading row.
+    fixedText(f.lblCercaNota[3], 13680, 6600, 615, 255, "DO+", kSectionFont);
+    fixedText(f.lblCercaNota[4], 9960, 6600, 495, 255, "DO", kSectionFont);
+    f.lblCercaNota[3].ForeColor = kSectionInk;
+    f.lblCercaNota[4].ForeColor = kSectionInk;
     hiddenCell(f.lblCercaNota[5], "160");
     hiddenCell(f.lblCercaNota[6]);
     f.lblCercaNota[6].BackColor = ColoreTenuto;
@@ -41,7 +44,8 @@ void linkRegion(frmKeloTrundo15& f) {
     // Figure rows of link case 2.
     constexpr const char* firstNotes[9] = {"Nota:", "DO", "DO", "DO", "DO", "DO", "DO", "RE", "si"};
     constexpr const char* secondNotes[9] = {"", "do'", "SOL", "MI", "RE", "si", "DO", "DO", "DO"};
-    fixedText(f.lblNotaA[0], 9360, 6600, 615, 255, firstNotes[0]);
+    fixedText(f.lblNotaA[0], 9360, 6600, 615, 255, firstNotes[0], kSectionFont);
+    f.lblNotaA[0].ForeColor = kSectionInk;
     for (int c = 1; c <= 8; ++c) {
         float top = 7440 + 360 * (c - 1);
         fixedText(f.lblNotaA[c], 9360, top, 375, 255, firstNotes[c], kCellFont, Align::Right);
