@@ -34,6 +34,7 @@ void DesktopDisplay::show(Form& form) {
     if (!w) w = windows_.emplace(&form, std::make_unique<FormWindow>(form, pictures_, gate_)).first->second.get();
     w->refresh();
     w->show();
+    if (!w->focusWidget()) w->setFocus(Qt::ActiveWindowFocusReason);
     w->activateWindow();
 }
 
@@ -44,7 +45,10 @@ void DesktopDisplay::unload(Form& form) {
     closed_.push_back(std::move(it->second));
     windows_.erase(it);
     QTimer::singleShot(0, &lifetime_, [this] { closed_.clear(); });
-    if (windows_.empty()) QCoreApplication::exit(gate_.exitCode());
+    if (windows_.empty()) {
+        finished_ = true;
+        QCoreApplication::exit(gate_.exitCode());
+    }
 }
 
 void DesktopDisplay::focus(Form& form, Control& control) {

@@ -29,6 +29,8 @@ public:
     FormWindow* windowOf(const Form& form) const;
     // Every window shows the cells as they now are.
     void refreshAll();
+    // The last window has been unloaded: the program is over.
+    bool finished() const { return finished_; }
 
 private:
     PictureCache& pictures_;
@@ -36,6 +38,7 @@ private:
     std::unordered_map<const Form*, std::unique_ptr<FormWindow>> windows_;
     // Unloaded windows live on until the event that unloaded them has returned.
     std::vector<std::unique_ptr<FormWindow>> closed_;
+    bool finished_ = false;
     QObject lifetime_;  // ends the deferred clean-up with this object
 };
 

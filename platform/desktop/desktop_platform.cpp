@@ -20,6 +20,7 @@ DesktopPlatform::DesktopPlatform() : files_(std::filesystem::current_path()) {
 
 int DesktopPlatform::exec() {
     if (gate_.halted()) return gate_.exitCode();
+    if (display_.finished()) return 0;  // it ended before the loop began
     int code = QApplication::exec();
     return gate_.halted() ? gate_.exitCode() : code;
 }

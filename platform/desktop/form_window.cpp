@@ -38,6 +38,8 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, EventGate& gate)
         auto* box = const_cast<TextBox*>(b);
         auto* editor = new Editor(form_, *box, this);
         editor->setFrame(false);
+        // Clicked into, never tabbed into or focused by the window's activation.
+        editor->setFocusPolicy(Qt::ClickFocus);
         editor->hide();
         QObject::connect(editor, &QLineEdit::textEdited, [box](const QString& text) { box->Text = text.toStdString(); });
         editors_.push_back({box, editor, false});

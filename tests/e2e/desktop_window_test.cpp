@@ -211,6 +211,8 @@ TEST_F(DesktopWindow, TextBoxesAreEditableAndShowTheProgramsText) {
     EXPECT_EQ(editor->geometry(), pixelRect(1500, 1200, 1200, 300));
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(form.ActiveControl, nullptr) << "the window coming up gives no text box the focus";
+    EXPECT_FALSE(editor->hasFocus());
     QTest::mouseClick(editor, Qt::LeftButton);
     QTest::keyClicks(editor, QStringLiteral("Citt"));
     QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("à"));
