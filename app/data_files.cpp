@@ -1,7 +1,23 @@
-// (temporary on this branch: replaced by the data-tree branch's version)
 #include "app/data_files.h"
+
 namespace kelo {
+
 const char* const kMarkerFile = "Kelo.ini";
-const char* const kPersonaLines[13] = {"01.wav", "02.wav", "03.wav", "04.wav", "05.wav", "06.wav", "07.wav",
-                                       "08.wav", "09.wav", "10.wav", "11.wav", "12.wav", "13.wav"};
-}
+
+const char* const kPersonaLines[kPersonaLineCount] = {
+    "Kelo01 Saluto.wav",
+    "Kelo02 Mi piace.wav",
+    "Kelo03 Che ne dite.wav",
+    "Kelo04 Nuova melodia.wav",
+    "Kelo05 Ascoltate.wav",
+    "Kelo06 Di getto.wav",
+    "Kelo07 Niente male.wav",
+    "Kelo08 Capolavoro.wav",
+    "Kelo09 Canticchiare.wav",
+    "Kelo10 Qualcosa di nuovo.wav",
+    "Kelo11 Col cuore.wav",
+    "Kelo12 Ispirazione.wav",
+    "Kelo13 Addio.wav",
+};
+
+}  // namespace kelo
