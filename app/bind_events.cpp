@@ -5,6 +5,7 @@
 #include "app/splash_window.h"
 #include "app/startup.h"
 #include "player/label_buttons.h"
+#include "settings/factory_defaults.h"
 
 namespace kelo {
 
@@ -20,6 +21,9 @@ void BindEvents(frmKeloTrundo15& f) {
     f.lblScritteVarie.On.Click = [&f](int i) { lblScritteVarie_Click(f, i); };
     f.lblPuls.On.Click = [&f](int i) { lblPuls_Click(f, i); };
     f.CloseRequested = [&f] { RichiestaChiusura(f); };
+
+    f.lblDefault.On.MouseDown = [&f](int i, const MouseArgs& m) { lblDefault_MouseDown(f, i, m); };
+    f.lblDefault.On.MouseUp = [&f](int i, const MouseArgs& m) { lblDefault_MouseUp(f, i, m); };
 }
 
 }  // namespace kelo

@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "app/data_files.h"
+#include "platform/headless/headless_platform.h"
+#include "settings/factory_record.h"
 
 namespace kelo::datatree {
 
@@ -17,8 +19,11 @@ void writeMarkerIfMissing(const std::filesystem::path& dati) {
 
 void writeUserSettingsIfMissing(const std::filesystem::path& dati) {
     const std::filesystem::path settings = dati / "User.txt";
-    if (std::filesystem::exists(settings)) return;
-    // The factory settings record is written here once it is available.
+    if (std::filesystem::exists(settings)) return;  // the user's settings are never overwritten
+    HeadlessPlatform scratch;
+    std::ofstream out(settings, std::ios::binary);
+    out << FactorySettingsRecordText(scratch.platform);
+    if (!out.flush()) throw std::runtime_error("cannot write " + settings.string());
 }
 
 }  // namespace kelo::datatree

@@ -1,5 +1,7 @@
 #include "support/headless_program.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -11,7 +13,10 @@ namespace kelo::testing {
 namespace fs = std::filesystem;
 
 fs::path freshFolder(const std::string& name) {
-    fs::path dir = fs::temp_directory_path() / ("kelo-test-" + name);
+    // Unique per process and call: CTest runs tests in parallel processes.
+    static int serial = 0;
+    fs::path dir = fs::temp_directory_path() /
+                   ("kelo-test-" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
