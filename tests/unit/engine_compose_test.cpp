@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <set>
+#include <array>
 
 #include "engine/compose_driver.h"
 #include "engine/link_cases.h"
