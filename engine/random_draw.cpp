@@ -9,26 +9,20 @@
 namespace kelo {
 
 namespace {
-int reduce(double x, int K) {
+// x = floor(K ((u + minute / 60) - clockTerm)); r = x - floor(x / K) K + 1, both
+// floors in double precision so a negative x still lands in 1..K.
+int draw(Form& f, int K, bool hourTerm) {
+    if (K == 0) raise(ErrorCode::DivisionByZero, "NumeroCasuale(0)");
+    float u = f.sys.random.next();
+    TimeOfDay t = f.sys.clock.timeOfDay();
+    double clockTerm = hourTerm ? t.hour / 25.0 : t.second / 61.0;
+    double x = std::floor(K * ((static_cast<double>(u) + t.minute / 60.0) - clockTerm));
     double r = x - std::floor(x / K) * K + 1;
     return check16(static_cast<long long>(r));
 }
 }  // namespace
 
-int NumeroCasuale(Form& f, int K) {
-    if (K == 0) raise(ErrorCode::DivisionByZero, "NumeroCasuale(0)");
-    float u = f.sys.random.next();
-    TimeOfDay t = f.sys.clock.timeOfDay();
-    double x = std::floor(K * ((static_cast<double>(u) + t.minute / 60.0) - t.second / 61.0));
-    return reduce(x, K);
-}
-
-int NumeroCasualeOra(Form& f, int K) {
-    if (K == 0) raise(ErrorCode::DivisionByZero, "NumeroCasuale(0)");
-    float u = f.sys.random.next();
-    TimeOfDay t = f.sys.clock.timeOfDay();
-    double x = std::floor(K * ((static_cast<double>(u) + t.minute / 60.0) - t.hour / 25.0));
-    return reduce(x, K);
-}
+int NumeroCasuale(Form& f, int K) { return draw(f, K, false); }
+int NumeroCasualeOra(Form& f, int K) { return draw(f, K, true); }
 
 }  // namespace kelo

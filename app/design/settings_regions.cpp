@@ -1,8 +1,11 @@
 // The settings tables on the canvas: rhythm modules, song forms, chords and
 // final notes, cadences and pivot-note weights.
-#include "app/design/regions.h"
+#include <string>
+
 #include "app/design/design_kit.h"
+#include "app/design/regions.h"
 #include "app/main_window.h"
+#include "settings/factory_defaults.h"
 
 namespace kelo::design {
 
@@ -14,22 +17,6 @@ constexpr const char* kForms[15] = {"AAAA", "AAAB", "AABA", "ABAA", "AABB", "ABA
 constexpr const char* kCadences[13] = {"DO DO DO DO",  "DO DO FA DO",  "DO DO SOL DO", "DO FA DO DO",  "DO FA FA DO",
                                        "DO FA SOL DO", "DO SOL DO DO", "DO SOL SOL DO", "FA FA DO DO", "FA FA SOL DO",
                                        "FA SOL DO DO", "FA SOL SOL DO", "SOL SOL DO DO"};
-// Pivot-note weights, block by block (chord and candidate), pitches si to re'.
-constexpr const char* kPivotWeights[130] = {
-    "8",  "4", "12", "6",  "4", "1", "1",  "X", "1", "X",  // DO+ / DO
-    "4",  "6", "8",  "8",  "10", "4", "2", "2", "1", "X",  // DO+ / MI
-    "1",  "4", "4",  "6",  "10", "4", "6", "7", "4", "1",  // DO+ / SOL
-    "X",  "1", "X",  "1",  "2", "3", "6",  "12", "6", "4",  // DO+ / do'
-    "6",  "4", "4",  "1",  "X", "1", "X",  "X", "X", "X",  // SOL+ / si
-    "9",  "10", "8", "10", "6", "4", "1",  "1", "X", "1",  // SOL+ / RE
-    "1",  "1", "4",  "7",  "12", "8", "6", "4", "1", "2",  // SOL+ / SOL
-    "X",  "X", "2",  "1",  "X", "8", "4",  "6", "4", "6",  // SOL+ / SI
-    "X",  "X", "1",  "X",  "1", "2", "2",  "2", "6", "4",  // SOL+ / re'
-    "12", "8", "5",  "7",  "2", "1", "1",  "X", "1", "X",  // FA+ / DO
-    "1",  "4", "5",  "10", "5", "8", "8",  "X", "2", "1",  // FA+ / FA
-    "X",  "1", "1",  "3",  "8", "10", "8", "1", "5", "4",  // FA+ / LA
-    "X",  "2", "X",  "1",  "1", "2", "8",  "3", "3", "12",  // FA+ / do'
-};
 }  // namespace
 
 void moduleRegion(frmKeloTrundo15& f) {
@@ -102,8 +89,11 @@ void pivotRegion(frmKeloTrundo15& f) {
         for (int p = 1; p <= 10; ++p) {
             int item = 10 * (j - 1) + p;
             Label& c = f.lblNota[item];
-            weightCell(c, 240 + 480 * (j - 1), 11040 - 360 * (p - 1), kPivotWeights[item - 1]);
-            if (c.Caption == "X") c.Enabled = false;
+            // The design grid is the factory grid.
+            bool forbidden = isForbiddenPivotCell(item);
+            weightCell(c, 240 + 480 * (j - 1), 11040 - 360 * (p - 1), "X");
+            if (!forbidden) c.Caption = std::to_string(factoryPivotWeight(item));
+            c.Enabled = !forbidden;
         }
 }
 

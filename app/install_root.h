@@ -1,0 +1,14 @@
+#pragma once
+// Where the data tree lives: the last of seven fixed folders whose
+// "Kelo 2020\Dati\" holds the installation's marker file, or "" (the working folder).
+#include <string>
+
+namespace kelo {
+
+class FileSystem;
+
+std::string TrovaCartellaInstallazione(FileSystem& files);
+// lblDir & "Kelo 2020\" & rest
+std::string DataPath(const std::string& root, const char* rest);
+
+}  // namespace kelo

@@ -1,0 +1,100 @@
+#include "app/startup.h"
+
+#include <string>
+
+#include "app/data_files.h"
+#include "app/form_lifecycle.h"
+#include "app/install_root.h"
+#include "app/main_window.h"
+#include "app/screen_fitting.h"
+#include "app/splash_window.h"
+#include "engine/link_cases.h"
+#include "engine/random_draw.h"
+#include "player/sample_player.h"
+#include "player/score_display.h"
+#include "settings/user_settings.h"
+
+namespace kelo {
+
+int RitardoSplash(int d) {
+    constexpr int delays[11] = {0, 2000, 2025, 2050, 2075, 2100, 2125, 2150, 2200, 2250, 2300};
+    return d >= 1 && d <= 10 ? delays[d] : 2100;
+}
+
+void Form_Load(frmSplashKelo2020& s) {
+    Randomize(s);
+    if (SchermoDaAdattare(s)) AdattaSplashAlloSchermo(s);
+    s.lblDir.Caption = TrovaCartellaInstallazione(s.sys.files);
+    s.ImgScreen.Picture = LoadPicture(s, DataPath(s.lblDir.Caption, "Grafica\\Splash Kelo.jpg"));
+    s.mmcAllarme.FileName = DataPath(s.lblDir.Caption, "Kelo\\Allarme.wav");
+    s.mmcAllarme.Command("Open");
+    s.mmcAllarme.Command("Prev");
+    s.mmcAllarme.Command("Play");
+    s.TmrVia.SetInterval(RitardoSplash(NumeroCasualeOra(s, 10)));
+    s.TmrVia.SetEnabled(true);
+}
+
+void TmrVia_Timer(frmSplashKelo2020& s) {
+    s.TmrVia.SetEnabled(false);
+    ApriProgramma(s);
+}
+
+void ApriProgramma(frmSplashKelo2020& s) {
+    Show(*s.main);
+    s.main->TmrScaricaSplash.SetEnabled(true);
+}
+
+namespace {
+void bindSounds(frmKeloTrundo15& f) {
+    const std::string& root = f.lblDir.Caption;
+    static const char* const notes[10] = {"01 si.wav", "02 DO.wav", "03 RE.wav",  "04 MI.wav",  "05 FA.wav",
+                                          "06 SOL.wav", "07 LA.wav", "08 SI.wav", "09 do'.wav", "10 re'.wav"};
+    static const char* const chords[19] = {
+        "DO+F1.wav",  "DO+F2.wav", "DO+1R.wav", "DO+2R.wav", "FA+F.wav",  "FA+1R.wav", "FA+2R.wav",
+        "SOL+F1.wav", "SOL+F2.wav", "SOL+1R.wav", "SOL+2R.wav", "SOL7.wav", "Do-F1.wav", "Do-F2.wav",
+        "Do-1R.wav",  "Do-2R.wav", "Fa-F.wav",  "FA-1R.wav", "FA-2R.wav"};
+    for (int i = 1; i <= 10; ++i) f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + notes[i - 1];
+    for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].FileName = DataPath(root, "Suoni\\") + chords[i - 1];
+    for (int i = 1; i <= 13; ++i) f.mmcKelo[i].FileName = DataPath(root, "Kelo\\") + kPersonaLines[i - 1];
+}
+}  // namespace
+
+void Form_Load(frmKeloTrundo15& f) {
+    Randomize(f);
+    f.lblDir.Caption = TrovaCartellaInstallazione(f.sys.files);
+    CaricaImpostazioniUtente(f);
+    f.lblCercaNota[5].Caption = "160";  // the page opens on link case 2
+    CaricaPaginaCollegamento(f);
+    f.FraESci.Left = 3000;
+    f.FraESci.Top = 120;
+    if (SchermoDaAdattare(f)) AdattaRisoluzione(f);
+    const std::string& root = f.lblDir.Caption;
+    f.ImgLogo.Picture = LoadPicture(f, DataPath(root, "Grafica\\Kelo-trundo 2020.jpg"));
+    f.cmdIncisi.Picture = LoadPicture(f, DataPath(root, "Grafica\\Kelo.jpg"));
+    f.ImgNota[33].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
+    f.ImgNota[34].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
+    f.ImgNota[35].Picture = LoadPicture(f, DataPath(root, "Grafica\\tempo.jpg"));
+    f.ImgNota[36].Picture = LoadPicture(f, DataPath(root, "Grafica\\vuoto.jpg"));
+    SvuotaImmaginiNote(f);
+    bindSounds(f);
+}
+
+void TmrScaricaSplash_Timer(frmKeloTrundo15& f) {
+    f.TmrScaricaSplash.SetEnabled(false);
+    f.splash->mmcAllarme.Command("Close");
+    f.TxtTitolo.Text = "Buongiorno...";
+    f.TmrSignori.SetEnabled(true);
+    AvviaCampione(f.mmcKelo[1]);  // the greeting, with no "Close" before it
+    Unload(*f.splash);
+}
+
+void TmrSignori_Timer(frmKeloTrundo15& f) {
+    f.TmrSignori.SetEnabled(false);
+    f.lblAvvertimento.Visible = true;
+    f.TxtTitolo.Text = "Buongiorno, signori!";
+    for (int i = 1; i <= 4; ++i) f.lblPuls[i].Enabled = true;
+    f.cmdIncisi.Enabled = true;
+    f.sys.display.focus(f, f.cmdIncisi);
+}
+
+}  // namespace kelo

@@ -1,0 +1,30 @@
+// One press of the compose button on a window at its start-up state: the whole
+// composition, nested restarts included, on one core.
+#include <benchmark/benchmark.h>
+
+#include "app/main_window.h"
+#include "engine/compose_driver.h"
+#include "engine/link_cases.h"
+#include "platform/headless/headless_platform.h"
+
+namespace {
+
+void BM_Composition(benchmark::State& state) {
+    kelo::HeadlessPlatform hp;
+    hp.random.reseedFallback(20200101);
+    hp.clock.setTimeOfDay(10, 17, 42);
+    hp.clock.freezeTimeOfDay(true);
+    kelo::frmKeloTrundo15 f(hp.platform);
+    kelo::CaricaPaginaCollegamento(f);  // the page of case 2, as the window shows it after loading
+    f.cmdIncisi.Enabled = true;
+
+    for (auto _ : state) {
+        kelo::cmdIncisi_Click(f);
+        benchmark::DoNotOptimize(f.lblMelos[32].Caption.data());
+    }
+    state.counters["compositions/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                          benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Composition)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

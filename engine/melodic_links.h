@@ -1,0 +1,12 @@
+#pragma once
+// The link step: fills the 32 note slots from rhythm codes and pivots, drawing a
+// two-note link figure for every half-bar that sounds two notes.
+namespace kelo {
+
+struct frmKeloTrundo15;
+
+// Writes lblMelos(1..32) from lblDueQuarti, lblPerno and lblArmonie; leaves the
+// case cells, the page and the link scratch on the last linked half-bar.
+void cmdScegliCollegamento2_Click(frmKeloTrundo15& f);
+
+}  // namespace kelo

@@ -1,0 +1,154 @@
+#include "engine/pivot_notes.h"
+
+#include <array>
+#include <string_view>
+
+#include "app/main_window.h"
+#include "engine/cell_access.h"
+#include "engine/pitch_names.h"
+#include "engine/weighted_draw.h"
+
+namespace kelo {
+
+namespace {
+
+// The tones of each chord within the ten pitches and the base of its blocks in
+// the weight matrix lblNota: candidate k before pivot p is item base + p + 10(k-1).
+struct ChordTones {
+    std::string_view chord;
+    int base;
+    int count;
+    std::array<const char*, 5> tones;
+};
+constexpr ChordTones kChordTones[] = {
+    {"DO+", 0, 4, {"DO", "MI", "SOL", "do'", ""}},
+    {"SOL+", 40, 5, {"si", "RE", "SOL", "SI", "re'"}},
+    {"FA+", 90, 4, {"DO", "FA", "LA", "do'", ""}},
+};
+
+// Half-bar 15 holds a whole note: the melody ends on DO over DO+ there.
+void wholeNoteEnding(frmKeloTrundo15& f) {
+    f.lblPerno[15].Caption = "DO";
+    f.lblNotaPernoScelta.Caption = f.lblPerno[15].Caption;
+    f.lblArmonie[15].Caption = "DO+";
+    f.lblArmonie[16].Visible = false;
+    f.lblArmonie[16].Caption = "DO+";
+}
+
+}  // namespace
+
+void cmdRicercaNotePerno_Click(frmKeloTrundo15& f) { AssegnaNotePerno(f); }
+
+void AssegnaNotePerno(frmKeloTrundo15& f) {
+    for (int i = 1; i <= 16; ++i) f.lblPerno[i].Caption.clear();
+
+    int start = 15;
+    const std::string& code15 = f.lblDueQuarti[15].Caption;
+    if (code15 == "3") {
+        wholeNoteEnding(f);
+        f.lblDueQuarti[15].Caption = "4";
+        f.lblDueQuarti[16].Caption = "0";
+        start = 14;
+    } else if (code15 == "4") {
+        wholeNoteEnding(f);
+        f.lblDueQuarti[16].Caption = "0";
+        start = 14;
+    } else {
+        ScegliNotaFinale(f);
+        f.lblPerno[16].Caption = f.lblFine[0].Caption;
+        f.lblNotaPernoScelta.Caption = f.lblPerno[16].Caption;
+    }
+
+    for (int i = start; i >= 1; --i) {
+        if (f.lblDueQuarti[i].Caption == "0") continue;
+        f.lblAccordoEsaminato.Caption = f.lblArmonie[i].Caption;
+        f.lblNotaEsaminata.Caption = f.lblNotaPernoScelta.Caption;
+        cmdTrovaNotePerno_Click(f);
+        f.lblPerno[i].Caption = f.lblNotaPernoScelta.Caption;
+    }
+}
+
+void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
+    // An unknown chord or following pivot leaves the candidate cells as the last
+    // search left them.
+    const ChordTones* tones = nullptr;
+    for (const ChordTones& t : kChordTones)
+        if (t.chord == f.lblAccordoEsaminato.Caption) tones = &t;
+    if (tones) {
+        for (int k = 1; k <= 5; ++k) f.lblNotaP[k].Caption = tones->tones[static_cast<size_t>(k - 1)];
+        if (int p = pitchNumber(f.lblNotaEsaminata.Caption))
+            for (int k = 1; k <= tones->count; ++k)
+                f.lblPesoNotaP[k].Caption = f.lblNota[tones->base + p + 10 * (k - 1)].Caption;
+        if (tones->count == 4) f.lblPesoNotaP[5].Caption = "0";
+    }
+
+    for (int k = 1; k <= 5; ++k) {
+        f.lblNota2[k].Caption.clear();
+        f.lblPesoN[k].Caption.clear();
+        f.lblMinN[k].Caption.clear();
+        f.lblMaxN[k].Caption.clear();
+    }
+    int n = 0;
+    for (int k = 1; k <= 5; ++k) {
+        if (f.lblPesoNotaP[k].Caption == "X") continue;
+        ++n;
+        f.lblNota2[n].Caption = f.lblNotaP[k].Caption;
+        f.lblPesoN[n].Caption = f.lblPesoNotaP[k].Caption;
+    }
+
+    int lo[6] = {};
+    int hi[6] = {};
+    int total = 0;
+    int m = 0;  // the list ends at the first empty name
+    while (m < 5 && !f.lblNota2[m + 1].Caption.empty()) {
+        ++m;
+        total = add16(total, number(f.lblPesoN[m]));
+        hi[m] = total;
+        setNumber(f.lblMaxN[m], total);
+    }
+    setNumber(f.lblMaxN[0], total);
+    f.lblMinN[1].Caption = "1";
+    lo[1] = 1;
+    for (int k = 2; k <= m; ++k) {
+        lo[k] = add16(hi[k - 1], 1);
+        setNumber(f.lblMinN[k], lo[k]);
+    }
+
+    int r = drawOverTotal(f, total, "lblNota (pivot notes)");
+    setNumber(f.lblMinN[0], r);
+    for (int k = 1; k <= m; ++k)
+        if (lo[k] <= r && r <= hi[k]) {
+            f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
+            return;
+        }
+}
+
+void ScegliNotaFinale(frmKeloTrundo15& f) {
+    for (int i = 0; i <= 4; ++i) {
+        f.lblFine[i].Caption.clear();
+        f.lblMinFine[i].Caption.clear();
+        f.lblMaxFine[i].Caption.clear();
+    }
+    int lo[5] = {};
+    int hi[5] = {};
+    int n = 0;
+    int total = 0;
+    for (int i = 1; i <= 4; ++i) {
+        const Label& weight = f.lblNotafinale[i];
+        if (weight.Caption == "0") continue;  // only the text "0" leaves a note out
+        ++n;
+        lo[n] = add16(total, 1);
+        setNumber(f.lblMinFine[n], lo[n]);
+        total = add16(total, number(weight));
+        hi[n] = total;
+        setNumber(f.lblMaxFine[n], total);
+        f.lblFine[n].Caption = f.lblScritteVarie[67 + i].Caption;
+        setNumber(f.lblMaxFine[0], total);
+    }
+    int r = drawOverTotal(f, total, "lblNotafinale (final notes)");
+    setNumber(f.lblMinFine[0], r);
+    for (int i = 1; i <= n; ++i)
+        if (lo[i] <= r && r <= hi[i]) f.lblFine[0].Caption = f.lblFine[i].Caption;
+}
+
+}  // namespace kelo

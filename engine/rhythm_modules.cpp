@@ -1,0 +1,296 @@
+#include "engine/rhythm_modules.h"
+
+#include <string>
+
+#include "app/main_window.h"
+#include "engine/cell_access.h"
+#include "engine/compose_driver.h"
+#include "engine/weighted_draw.h"
+#include "platform/runtime_error.h"
+
+namespace kelo {
+
+namespace {
+
+constexpr ModuleSplit kModules[13] = {
+    {"4", "4", "0"},          {"2 2", "2", "2"},         {"2 P 1", "2", "P 1"},     {"P 1 RP", "P 1", "RP"},
+    {"1 P 1 1", "1 P", "1 1"}, {"2 1 1", "2", "1 1"},     {"RP 2", "RP", "2"},       {"1 1 2", "1 1", "2"},
+    {"P 1 1 1", "P 1", "1 1"}, {"1 1 1 1", "1 1", "1 1"}, {"1 1 RP", "1 1", "RP"},   {"RP 1 1", "RP", "1 1"},
+    {"RP RP", "RP", "RP"},
+};
+
+constexpr int kPairTries = 100;
+constexpr int kPoolTries = 1000;
+
+// The tables of one module list; the two lists are twins.
+struct ModuleList {
+    ControlArray<Label>& modules;     // lblModulo: the list, background = switched on
+    ControlArray<Label>& weights;     // lblFreqInc: weights 1..13, count 25, pool size 26
+    ControlArray<Label>& candidates;  // lblScegliModulo: 0 count, 1..13 candidates, 14 taken
+    ControlArray<Label>& peso;
+    ControlArray<Label>& min;
+    ControlArray<Label>& max;
+    ControlArray<Label>& pairs;  // lblModuloScelto: the module of this list in pairs 1..4
+    bool first;
+    const char* table;
+};
+
+ModuleList firstList(frmKeloTrundo15& f) {
+    return {f.lblModulo, f.lblFreqInc, f.lblScegliModulo, f.lblPeso, f.lblMin, f.lblMax, f.lblModuloScelto,
+            true, "lblFreqInc (first-module list)"};
+}
+ModuleList secondList(frmKeloTrundo15& f) {
+    return {f.lblModuloB, f.lblFreIncB, f.lblScegliModuloB, f.lblPesoB, f.lblMinB, f.lblMaxB, f.lblModuloSceltoB,
+            false, "lblFreIncB (second-module list)"};
+}
+
+void listCandidates(ModuleList l) {
+    l.candidates[0].Caption = "0";
+    for (int k = 1; k <= 13; ++k) {
+        Label& c = l.candidates[k];
+        c.Caption.clear();
+        c.BackColor = ColoreSpento;
+        c.BorderStyle = 0;
+        l.peso[k].Caption = "0";
+        l.min[k].Caption.clear();
+        l.max[k].Caption.clear();
+    }
+    for (int i = 1; i <= 13; ++i) {
+        if (!isOn(l.modules[i])) continue;
+        int n = add16(number(l.candidates[0]), 1);
+        setNumber(l.candidates[0], n);
+        l.candidates[n].Caption = l.modules[i].Caption;
+        l.peso[n].Caption = l.weights[i].Caption;
+    }
+}
+
+// Ranges over the declared number of candidates, then a pool of distinct
+// candidates by weight; a try that lands on a pool member is lost.
+void drawPool(frmKeloTrundo15& f, ModuleList l) {
+    int lo[14] = {};
+    int hi[14] = {};
+    bool ranged[14] = {};
+    int prev = number(l.max[0]);
+    int total = 0;
+    const int count = number(l.weights[25]);
+    for (int i = 1; i <= count; ++i) {
+        setNumber(l.min[i], add16(prev, 1));
+        total = add16(total, number(l.peso[i]));
+        setNumber(l.max[i], total);
+        lo[i] = prev + 1;
+        hi[i] = total;
+        ranged[i] = true;
+        prev = total;
+    }
+    setNumber(l.max[14], total);
+    // Rows past the declared count keep the ranges they hold; a row without a
+    // candidate or a range is no candidate, and its bounds are never read.
+    for (int k = count + 1; k <= 13; ++k) {
+        if (k < 1 || l.candidates[k].Caption.empty() || l.min[k].Caption.empty()) continue;
+        lo[k] = number(l.min[k]);
+        hi[k] = number(l.max[k]);
+        ranged[k] = true;
+    }
+
+    const int wanted = number(l.weights[26]);
+    int drawn = 0;
+    for (int t = 1; t <= kPoolTries && drawn != wanted; ++t) {
+        int r = drawOverTotal(f, total, l.table);
+        setNumber(l.min[0], r);
+        for (int k = 1; k <= 13; ++k) {
+            Label& c = l.candidates[k];
+            if (c.Caption.empty() || !ranged[k]) continue;
+            if (lo[k] <= r && r <= hi[k]) {
+                // A try that lands on a pool member is lost; no other is taken instead.
+                if (c.BackColor == ColoreSpento) {
+                    c.BackColor = ColoreAcceso;
+                    ++drawn;
+                }
+                break;
+            }
+        }
+    }
+}
+
+// Stores the module taken from row k into the pair the counter names.
+void takeModule(frmKeloTrundo15& f, ModuleList l, int k) {
+    l.candidates[14].Caption = l.candidates[k].Caption;
+    l.candidates[k].BorderStyle = 1;
+    if (l.first) {
+        int pair = number(f.lblContaModuli);
+        // There are four pairs: a draw made after the fourth starts them over.
+        pair = pair >= 4 ? 1 : add16(pair, 1);
+        setNumber(f.lblContaModuli, pair);
+        l.pairs[pair].Caption = l.candidates[14].Caption;
+    } else {
+        l.pairs[number(f.lblContaModuli)].Caption = l.candidates[14].Caption;
+    }
+}
+
+// The pool members' own draw, for when every try over the whole list missed
+// the pool: the pair still gets a module, by the members' weights.
+int drawAmongPool(frmKeloTrundo15& f, ModuleList l) {
+    int total = 0;
+    for (int k = 1; k <= 13; ++k)
+        if (isOn(l.candidates[k]) && l.candidates[k].BorderStyle == 0) total = add16(total, number(l.peso[k]));
+    int r = drawOverTotal(f, total, l.table);
+    setNumber(l.min[0], r);
+    int hi = 0;
+    for (int k = 1; k <= 13; ++k) {
+        if (!isOn(l.candidates[k]) || l.candidates[k].BorderStyle != 0) continue;
+        int lo = hi + 1;
+        hi = add16(hi, number(l.peso[k]));
+        if (lo <= r && r <= hi) return k;
+    }
+    return 0;
+}
+
+// One module of a pair from one list: up to 100 tries over the whole list, a try
+// counting only when it lands on a pool member not yet taken.
+void drawPairModule(frmKeloTrundo15& f, ModuleList l, Label* tryCell) {
+    l.candidates[14].Caption.clear();
+    if (l.first) f.lblGigio.Caption.clear();
+    const int total = number(l.max[14]);
+    // Eligibility first, so that only pool members' bounds are read; a list that
+    // ends before row 13 has no bounds below its last candidate.
+    int rows[14], lo[14], hi[14];
+    int eligible = 0;
+    for (int k = 1; k <= 13; ++k) {
+        const Label& c = l.candidates[k];
+        if (!isOn(c) || c.BorderStyle != 0) continue;
+        rows[eligible] = k;
+        lo[eligible] = number(l.min[k]);
+        hi[eligible] = number(l.max[k]);
+        ++eligible;
+    }
+    for (int t = 1; t <= kPairTries; ++t) {
+        int r = drawOverTotal(f, total, l.table);
+        setNumber(l.min[0], r);
+        int taken = 0;
+        for (int e = 0; e < eligible && !taken; ++e)
+            if (lo[e] <= r && r <= hi[e]) taken = rows[e];
+        if (taken) takeModule(f, l, taken);
+        if (tryCell) setNumber(*tryCell, t);
+        if (taken) return;
+    }
+    int k = drawAmongPool(f, l);
+    if (k == 0) raise(ErrorCode::InvalidCall, std::string("no module in the pool of ") + l.table);
+    takeModule(f, l, k);
+}
+
+// Pairs 2, 3 and 4 begin alike: the marks of the previous pair are cleared, so
+// a module may serve in several pairs.
+void drawNextPair(frmKeloTrundo15& f) {
+    f.lblScegliModulo[14].Caption.clear();
+    for (int k = 1; k <= 13; ++k) {
+        f.lblScegliModulo[k].BorderStyle = 0;
+        f.lblScegliModuloB[k].BorderStyle = 0;
+    }
+    f.lblContaModuli.BackColor = ColoreSpento;
+    drawPairModule(f, firstList(f), &f.lblGigio);
+    f.lblScegliModuloB[14].Caption.clear();
+    drawPairModule(f, secondList(f), &f.lblGigio2);
+}
+
+bool samePair(frmKeloTrundo15& f, int p, int q) {
+    return f.lblModuloScelto[p].Caption == f.lblModuloScelto[q].Caption &&
+           f.lblModuloSceltoB[p].Caption == f.lblModuloSceltoB[q].Caption;
+}
+
+void assignBars(frmKeloTrundo15& f) {
+    int c = 0;
+    for (int m = 24; m <= 27; ++m) {
+        const std::string& letter = f.lblInciso[m].Caption;
+        int p = letter == "A" ? 1 : letter == "B" ? 2 : letter == "C" ? 3 : letter == "D" ? 4 : 0;
+        if (p) {
+            f.lblMod[c + 1].Caption = f.lblModuloScelto[p].Caption;
+            f.lblMod[c + 2].Caption = f.lblModuloSceltoB[p].Caption;
+        }
+        c += 2;
+    }
+}
+
+}  // namespace
+
+const ModuleSplit* splitOfModule(std::string_view module) {
+    for (const ModuleSplit& m : kModules)
+        if (m.module == module) return &m;
+    return nullptr;
+}
+
+void Command1_Click(frmKeloTrundo15& f) {
+    f.shpIncisi.BackColor = ColoreRiazzera;
+    for (int p = 1; p <= 4; ++p) {
+        f.lblModuloScelto[p].Caption.clear();
+        f.lblModuloSceltoB[p].Caption.clear();
+    }
+    f.lblContaModuli.Caption = "0";
+}
+
+void ElencaModuliScelti(frmKeloTrundo15& f) { listCandidates(firstList(f)); }
+void ElencaModuliSceltiB(frmKeloTrundo15& f) { listCandidates(secondList(f)); }
+void EstraiModuli(frmKeloTrundo15& f) { drawPool(f, firstList(f)); }
+void EstraiModuliB(frmKeloTrundo15& f) { drawPool(f, secondList(f)); }
+void ScegliModuloA(frmKeloTrundo15& f) { drawPairModule(f, firstList(f), &f.lblGigio); }
+void ScegliModuloB(frmKeloTrundo15& f) { drawPairModule(f, secondList(f), nullptr); }
+
+void cmdScegliPrimiModuli_Click(frmKeloTrundo15& f) {
+    ElencaModuliScelti(f);
+    EstraiModuli(f);
+    ScegliModuloA(f);
+}
+
+void cmdScegliPrimiModuli2_Click(frmKeloTrundo15& f) {
+    ElencaModuliSceltiB(f);
+    EstraiModuliB(f);
+    ScegliModuloB(f);
+    ScegliSecondaCoppia(f);
+}
+
+void ScegliSecondaCoppia(frmKeloTrundo15& f) {
+    for (int redraws = 0;; ++redraws) {
+        drawNextPair(f);
+        if (!samePair(f, 2, 1)) break;
+        if (redraws == kMaxPair2Redraws)
+            raise(ErrorCode::InvalidCall, "module pair 2 still equal to pair 1 after " +
+                                              std::to_string(kMaxPair2Redraws) +
+                                              " redraws: the module pools cannot give two different pairs");
+        f.lblContaModuli.BackColor = ColoreRosso;
+        f.lblContaModuli.Caption = "1";
+    }
+    ScegliTerzaCoppia(f);
+}
+
+void ScegliTerzaCoppia(frmKeloTrundo15& f) {
+    drawNextPair(f);
+    ScegliQuartaCoppia(f);
+}
+
+void ScegliQuartaCoppia(frmKeloTrundo15& f) {
+    drawNextPair(f);
+    bool repeated = false;
+    for (int p = 1; p <= 3 && !repeated; ++p)
+        for (int q = p + 1; q <= 4 && !repeated; ++q) repeated = samePair(f, p, q);
+    if (repeated) {
+        // The whole composition starts again inside this one; the caller then goes
+        // on from its harmony stage over the rhythm the nested composition left.
+        f.shpIncisi.BackColor = ColoreAcceso;
+        Command1_Click(f);
+        cmdIncisi_Click(f);
+    } else {
+        assignBars(f);
+        DividiModuliInDueQuarti(f);
+    }
+    if (f.lblDueQuarti[16].Caption != "0") f.lblDueQuarti[16].Caption = "2";
+}
+
+void DividiModuliInDueQuarti(frmKeloTrundo15& f) {
+    for (int b = 1; b <= 8; ++b) {
+        const ModuleSplit* m = splitOfModule(f.lblMod[b].Caption);
+        if (!m) continue;
+        f.lblDueQuarti[2 * b - 1].Caption = m->first;
+        f.lblDueQuarti[2 * b].Caption = m->second;
+    }
+}
+
+}  // namespace kelo

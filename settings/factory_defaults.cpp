@@ -1,0 +1,123 @@
+#include "settings/factory_defaults.h"
+
+#include <string>
+
+#include "app/colours.h"
+#include "app/main_window.h"
+#include "engine/link_cases.h"
+#include "presets/link_presets.h"
+
+namespace kelo {
+
+namespace {
+
+constexpr int X = 0;  // a pivot-note cell that is always "X"
+
+// Pivot-note weights: one row per candidate (chord: pivot), columns the
+// following pivot si .. re'.
+constexpr int kPivotWeights[13][10] = {
+    {8, 4, 12, 6, 4, 1, 1, X, 1, X},     // DO+: DO
+    {4, 6, 8, 8, 10, 4, 2, 2, 1, X},     // DO+: MI
+    {1, 4, 4, 6, 10, 4, 6, 7, 4, 1},     // DO+: SOL
+    {X, 1, X, 1, 2, 3, 6, 12, 6, 4},     // DO+: do'
+    {6, 4, 4, 1, X, 1, X, X, X, X},      // SOL+: si
+    {9, 10, 8, 10, 6, 4, 1, 1, X, 1},    // SOL+: RE
+    {1, 1, 4, 7, 12, 8, 6, 4, 1, 2},     // SOL+: SOL
+    {X, X, 2, 1, X, 8, 4, 6, 4, 6},      // SOL+: SI
+    {X, X, 1, X, 1, 2, 2, 2, 6, 4},      // SOL+: re'
+    {12, 8, 5, 7, 2, 1, 1, X, 1, X},     // FA+: DO
+    {1, 4, 5, 10, 5, 8, 8, X, 2, 1},     // FA+: FA
+    {X, 1, 1, 3, 8, 10, 8, 1, 5, 4},     // FA+: LA
+    {X, 2, X, 1, 1, 2, 8, 3, 3, 12},     // FA+: do'
+};
+
+constexpr int kModuleWeights[13] = {8, 12, 1, 7, 1, 12, 6, 10, 10, 12, 5, 8, 3};
+constexpr int kModuleWeightsB[13] = {12, 12, 8, 2, 4, 12, 7, 12, 3, 10, 5, 7, 5};
+constexpr int kSongFormWeights[15] = {10, 14, 13, 10, 12, 9, 7, 6, 11, 8, 5, 4, 3, 2, 1};
+// Item 3 x (p - 1) + n for the chord p before and n after, DO+ 1, FA+ 2, SOL+ 3.
+constexpr int kChordWeights[9] = {16, 6, 9, 1, 2, 4, 12, 2, 7};
+constexpr int kFinalNoteWeights[4] = {12, 0, 1, 16};  // do', SOL, MI, DO
+constexpr int kCadenceWeights[13] = {1, 4, 9, 5, 2, 16, 8, 6, 3, 12, 14, 12, 7};
+
+void defaultModuleList(ControlArray<Label>& switches, ControlArray<Label>& weights, const int (&factory)[13]) {
+    weights[25].Caption = "13";
+    weights[26].Caption = "6";
+    for (int k = 1; k <= 13; ++k) switches[k].BackColor = ColoreAcceso;
+    for (int k = 1; k <= 13; ++k) weights[k].Caption = std::to_string(factory[k - 1]);
+}
+
+}  // namespace
+
+bool isForbiddenPivotCell(int item) { return factoryPivotWeight(item) == X; }
+
+int factoryPivotWeight(int item) { return kPivotWeights[(item - 1) / 10][(item - 1) % 10]; }
+
+void DefaultModuli(frmKeloTrundo15& f) { defaultModuleList(f.lblModulo, f.lblFreqInc, kModuleWeights); }
+
+void DefaultModuliB(frmKeloTrundo15& f) { defaultModuleList(f.lblModuloB, f.lblFreIncB, kModuleWeightsB); }
+
+void DefaultIncisi(frmKeloTrundo15& f) {
+    for (int k = 1; k <= 15; ++k) f.lblInciso[k].BackColor = ColoreAcceso;
+    f.lblFreqIncisi[0].BackColor = ColoreAcceso;
+    f.lblRip.Caption = "10";
+    f.lblInciso[16].Caption = "15";
+    for (int k = 1; k <= 15; ++k) f.lblFreqIncisi[k].Caption = std::to_string(kSongFormWeights[k - 1]);
+}
+
+void DefaultAccordi(frmKeloTrundo15& f) {
+    for (int k = 1; k <= 9; ++k) f.lblAccordi[k].Caption = std::to_string(kChordWeights[k - 1]);
+    for (int k = 1; k <= 4; ++k) f.lblNotafinale[k].Caption = std::to_string(kFinalNoteWeights[k - 1]);
+}
+
+void RipristinaCollegamenti(frmKeloTrundo15& f) {
+    ImpostaCollegamentiDefault(f);
+    CaricaCasoCollegamento(f);
+    CaricaPaginaCollegamento(f);
+}
+
+void DefaultNote(frmKeloTrundo15& f) {
+    for (int item = 1; item <= 130; ++item)
+        if (!isForbiddenPivotCell(item)) f.lblNota[item].Caption = std::to_string(factoryPivotWeight(item));
+}
+
+void DefaultCadenze(frmKeloTrundo15& f) {
+    f.lblCadenza[0].Caption = "13";
+    for (int k = 1; k <= 13; ++k) f.lblCadenza[k].BackColor = ColoreAcceso;
+    for (int k = 1; k <= 13; ++k) f.lblFreCad[k].Caption = std::to_string(kCadenceWeights[k - 1]);
+}
+
+void resetAllToFactory(frmKeloTrundo15& f) {
+    f.lblScritteVarie[75].Caption = kFactoryProfileName;
+    DefaultModuli(f);
+    DefaultModuliB(f);
+    DefaultIncisi(f);
+    DefaultAccordi(f);
+    RipristinaCollegamenti(f);
+    DefaultNote(f);
+    DefaultCadenze(f);
+}
+
+void lblDefault_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
+    Label& button = f.lblDefault[Index];
+    button.BackColor = ColoreTenuto;
+    button.BorderStyle = 1;
+    switch (Index) {
+    case 0: resetAllToFactory(f); break;
+    case 1: DefaultModuli(f); break;
+    case 2: DefaultModuliB(f); break;
+    case 3: DefaultIncisi(f); break;
+    case 4: DefaultAccordi(f); break;
+    case 5: RipristinaCollegamenti(f); break;
+    case 6: DefaultNote(f); break;
+    case 7: DefaultCadenze(f); break;
+    default: break;
+    }
+}
+
+void lblDefault_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) {
+    Label& button = f.lblDefault[Index];
+    button.BackColor = ColoreDefault;
+    button.BorderStyle = 0;
+}
+
+}  // namespace kelo

@@ -1,0 +1,25 @@
+#pragma once
+// Reading a settings record from a file's content and checking that every value
+// is one the editors could have produced and the composer can use, before any
+// cell of the window changes.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/record_file.h"
+
+namespace kelo {
+
+struct SettingsRecordCheck {
+    std::vector<RecordValue> values;  // the 1300 values, captions as texts, when usable
+    int badLine = 0;                  // first line that is wrong (1-based), 0 when usable
+    std::string reason;               // what is wrong with it, for the user
+    bool ok() const { return badLine == 0; }
+};
+
+// Parses and checks a whole file content; lines after the 1300th are not read.
+SettingsRecordCheck readSettingsRecord(std::string_view content);
+// Checks values already parsed (a bare number on a caption line counts as its digits).
+SettingsRecordCheck checkSettingsValues(std::vector<RecordValue> values);
+
+}  // namespace kelo

@@ -1,0 +1,54 @@
+#pragma once
+// RecordImpostazioni: the 1300 values of the settings tables, one per line, in a
+// fixed order. The user's settings file and the named profiles share it.
+#include <cstdint>
+#include <vector>
+
+#include "platform/record_file.h"
+
+namespace kelo {
+
+struct frmKeloTrundo15;
+struct Label;
+
+inline constexpr int kSettingsRecordLines = 1300;
+
+// The tables the record holds (lblScritteVarie only through item 75, the profile name).
+enum class SettingsTable : uint8_t {
+    ScritteVarie,
+    FreqInc,
+    Modulo,
+    FreIncB,
+    ModuloB,
+    Inciso,
+    FreqIncisi,
+    Rip,
+    Accordi,
+    Notafinale,
+    Collegamento,
+    Nota,
+    Cadenza,
+    FreCad,
+};
+
+// One line of the record: a caption, or (colour = true) a background colour.
+struct SettingsField {
+    SettingsTable table;
+    int16_t index;  // -1 for the single label lblRip
+    bool colour;
+};
+
+// The 1300 fields in file order: field i is line i + 1.
+const std::vector<SettingsField>& settingsRecordFields();
+// The 1-based line that holds a field, 0 when the record does not hold it.
+int settingsRecordLine(SettingsTable table, int index, bool colour);
+
+Label& settingsFieldLabel(frmKeloTrundo15& f, const SettingsField& field);
+
+// The window's current values, captions as texts and switch states as colour numbers.
+std::vector<RecordValue> collectSettingsRecord(frmKeloTrundo15& f);
+// Writes a checked record (readSettingsRecord) into the window: captions and
+// background colours only, no enabled flag, no page refresh.
+void applySettingsRecord(frmKeloTrundo15& f, const std::vector<RecordValue>& values);
+
+}  // namespace kelo

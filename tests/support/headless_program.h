@@ -1,0 +1,32 @@
+#pragma once
+// The whole program on the headless backend, over a throw-away data tree whose
+// pictures are empty placeholders (the program only checks that they exist).
+#include <filesystem>
+#include <string>
+
+#include "app/program.h"
+#include "platform/headless/headless_platform.h"
+
+namespace kelo::testing {
+
+// Creates <folder>/Kelo 2020/ with every sub-folder, placeholder pictures, the
+// marker file and the factory settings record; returns the data tree's root.
+std::filesystem::path makeDataTree(const std::filesystem::path& folder);
+std::filesystem::path freshFolder(const std::string& name);
+
+struct HeadlessProgram {
+    explicit HeadlessProgram(const std::string& name);
+    ~HeadlessProgram();
+
+    std::filesystem::path dir;
+    HeadlessPlatform hp;
+    Program program;
+    frmKeloTrundo15& f;
+
+    // Starts with the draw that gives the shortest splash (2000 ms) and runs the
+    // road until the greeting has unlocked the window.
+    void startAndGreet();
+    std::string readFile(const std::string& relative) const;
+};
+
+}  // namespace kelo::testing

@@ -1,0 +1,499 @@
+// Whole compositions: what every melody must satisfy, whatever the settings,
+// and what the compose action does to the window around it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "engine/compose_driver.h"
+#include "engine/link_cases.h"
+#include "engine/rhythm_modules.h"
+#include "engine_test_support.h"
+
+using namespace kelo;
+using namespace kelo::enginetest;
+
+namespace {
+
+// One way to prepare the settings before composing. To run the invariants on
+// other settings (the factory link weights, say), add one line to kSettings.
+struct SettingsCase {
+    const char* name;
+    std::function<void(frmKeloTrundo15&)> prepare;
+};
+
+void designValues(frmKeloTrundo15&) {}
+
+void switchesOff(frmKeloTrundo15& f) {
+    putForbiddenRows(f);
+    setSwitches(f.lblInciso, 1, 15, false);
+    for (int i : {3, 6, 7, 15}) f.lblInciso[i].BackColor = ColoreAcceso;  // AABA, ABAB, ABBA, ABCD
+    f.lblInciso[16].Caption = "4";
+    onlyModules(f.lblModulo, f.lblFreqInc, {1, 4, 7, 10, 13}, 5);
+    onlyModules(f.lblModuloB, f.lblFreIncB, {2, 3, 5, 11}, 4);
+    setSwitches(f.lblCadenza, 1, 13, false);
+    for (int i : {5, 7, 12}) f.lblCadenza[i].BackColor = ColoreAcceso;
+    f.lblCadenza[0].Caption = "3";
+    f.lblRip.Caption = "16";
+    f.lblPulsante[5].BackColor = ColoreAcceso;  // "Random"
+    f.lblPulsante[7].BackColor = ColoreSpento;  // "Commenti"
+}
+
+void oddWeights(frmKeloTrundo15& f) {
+    putForbiddenRows(f);
+    for (int i = 1; i <= 15; ++i) f.lblFreqIncisi[i].Caption = std::to_string(1 + (i * 5) % 16);
+    for (int i = 1; i <= 13; ++i) {
+        f.lblFreqInc[i].Caption = std::to_string(1 + (i * 3) % 16);
+        f.lblFreIncB[i].Caption = std::to_string(16 - (i * 7) % 16);
+        f.lblFreCad[i].Caption = std::to_string(1 + (i * 11) % 16);
+    }
+    f.lblFreqInc[26].Caption = "13";
+    f.lblFreIncB[26].Caption = "9";
+    const char* chords[10] = {"1", "1", "16", "3", "2", "9", "1", "16", "5", "1"};
+    for (int i = 1; i <= 9; ++i) f.lblAccordi[i].Caption = chords[i];
+    const char* finals[5] = {"1", "0", "0", "7", "1"};
+    for (int i = 1; i <= 4; ++i) f.lblNotafinale[i].Caption = finals[i];
+    for (int i = 1; i <= 130; ++i)
+        if (f.lblNota[i].Caption != "X") f.lblNota[i].Caption = std::to_string(1 + (i * 13) % 16);
+    f.lblRip.Caption = "5";
+}
+
+void smallestPools(frmKeloTrundo15& f) {
+    putForbiddenRows(f);
+    onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 9, 13}, 4);  // "4" among them: whole notes
+    onlyModules(f.lblModuloB, f.lblFreIncB, {1, 6, 8, 12}, 4);
+    f.lblFreqIncisi[0].BackColor = ColoreSpento;  // "Copy" off
+}
+
+const SettingsCase kSettings[] = {
+    {"DesignValues", designValues},
+    {"DesignWithForbiddenLinkRows", putForbiddenRows},
+    {"SwitchesOff", switchesOff},
+    {"OddWeights", oddWeights},
+    {"SmallestPools", smallestPools},
+};
+
+std::string chordOfWord(std::string_view word) { return std::string(word) + "+"; }
+
+std::vector<std::string> words(const std::string& s) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= s.size()) {
+        size_t end = s.find(' ', start);
+        if (end == std::string::npos) end = s.size();
+        out.push_back(s.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+const PivotBlock* blockOf(const std::string& chord) {
+    for (const PivotBlock& b : pivotBlocks())
+        if (chord == b.chord) return &b;
+    return nullptr;
+}
+
+bool isSwitchedOn(ControlArray<Label>& list, int lo, int hi, const std::string& caption) {
+    for (int i = lo; i <= hi; ++i)
+        if (list[i].Caption == caption) return list[i].BackColor == ColoreAcceso;
+    return false;
+}
+
+// Every property a finished composition has, checked on the window it left.
+void checkMelody(frmKeloTrundo15& f, int viewedCase) {
+    SCOPED_TRACE("form " + f.lblInciso[23].Caption + ", cadence " + f.lblCadenza[14].Caption);
+
+    // Song form: one that is switched on; its letters are characters 2..4.
+    const std::string form = f.lblInciso[23].Caption;
+    ASSERT_EQ(form.size(), 4u);
+    EXPECT_TRUE(isSwitchedOn(f.lblInciso, 1, 15, form));
+    EXPECT_EQ(f.lblInciso[24].Caption, "A");
+    for (int m = 2; m <= 4; ++m) EXPECT_EQ(f.lblInciso[23 + m].Caption, form.substr(static_cast<size_t>(m - 1), 1));
+
+    // Four different pairs of switched-on modules; equal letters, equal bars.
+    for (int p = 1; p <= 4; ++p) {
+        EXPECT_TRUE(isSwitchedOn(f.lblModulo, 1, 13, f.lblModuloScelto[p].Caption)) << p;
+        EXPECT_TRUE(isSwitchedOn(f.lblModuloB, 1, 13, f.lblModuloSceltoB[p].Caption)) << p;
+        for (int q = p + 1; q <= 4; ++q)
+            EXPECT_FALSE(f.lblModuloScelto[p].Caption == f.lblModuloScelto[q].Caption &&
+                         f.lblModuloSceltoB[p].Caption == f.lblModuloSceltoB[q].Caption)
+                << p << " " << q;
+    }
+    for (int m = 1; m <= 4; ++m) {
+        int p = f.lblInciso[23 + m].Caption[0] - 'A' + 1;
+        EXPECT_EQ(f.lblMod[2 * m - 1].Caption, f.lblModuloScelto[p].Caption) << m;
+        EXPECT_EQ(f.lblMod[2 * m].Caption, f.lblModuloSceltoB[p].Caption) << m;
+    }
+
+    // Rhythm codes: the split of each bar's module; the last half-bar ends it.
+    for (int b = 1; b <= 8; ++b) {
+        const ModuleSplit* m = splitOfModule(f.lblMod[b].Caption);
+        ASSERT_NE(m, nullptr) << b;
+        EXPECT_EQ(f.lblDueQuarti[2 * b - 1].Caption, m->first) << b;
+        if (b < 8) {
+            EXPECT_EQ(f.lblDueQuarti[2 * b].Caption, m->second) << b;
+        }
+    }
+    const std::string& last = f.lblDueQuarti[16].Caption;
+    EXPECT_TRUE(last == "2" || last == "0") << last;
+    EXPECT_EQ(last == "0", f.lblMod[8].Caption == "4");
+    for (int j = 1; j <= 16; ++j) {
+        const std::string& code = f.lblDueQuarti[j].Caption;
+        if (code == "4") {
+            EXPECT_EQ(j % 2, 1) << j;
+            EXPECT_EQ(f.lblDueQuarti[j + 1].Caption, "0") << j;
+        }
+        if (code == "0") {
+            EXPECT_EQ(f.lblDueQuarti[j - 1].Caption, "4") << j;
+        }
+    }
+
+    // Harmony: DO+ first, the cadence's chords at 13..15, a held half-bar keeps its chord.
+    EXPECT_EQ(f.lblArmonie[1].Caption, "DO+");
+    auto cadence = words(f.lblCadenza[14].Caption);
+    ASSERT_EQ(cadence.size(), 4u);
+    EXPECT_EQ(cadence[3], "DO");
+    EXPECT_EQ(f.lblArmonie[13].Caption, chordOfWord(cadence[0]));
+    EXPECT_EQ(f.lblArmonie[14].Caption, chordOfWord(cadence[1]));
+    if (f.lblDueQuarti[15].Caption == "4") {
+        EXPECT_EQ(f.lblArmonie[15].Caption, "DO+");
+        EXPECT_EQ(f.lblArmonie[16].Caption, "DO+");
+    } else {
+        EXPECT_EQ(f.lblArmonie[15].Caption, chordOfWord(cadence[2]));
+    }
+    if (f.lblDueQuarti[13].Caption == "4") {
+        EXPECT_EQ(cadence[0], cadence[1]);
+    }
+    for (int j = 2; j <= 16; ++j) {
+        if (f.lblDueQuarti[j].Caption == "0") {
+            EXPECT_EQ(f.lblArmonie[j].Caption, f.lblArmonie[j - 1].Caption) << j;
+        }
+    }
+    for (int j = 2; j <= 15; ++j) EXPECT_NE(blockOf(f.lblArmonie[j].Caption), nullptr) << j;
+
+    // Pivots: a tone of the chord for every half-bar not held over.
+    for (int j = 1; j <= 15; ++j) {
+        const std::string& pivot = f.lblPerno[j].Caption;
+        if (f.lblDueQuarti[j].Caption == "0") {
+            EXPECT_EQ(pivot, "") << j;
+            continue;
+        }
+        const PivotBlock* b = blockOf(f.lblArmonie[j].Caption);
+        ASSERT_NE(b, nullptr);
+        EXPECT_NE(std::find(b->tones.begin(), b->tones.end(), pivot), b->tones.end()) << j << " " << pivot;
+    }
+    if (f.lblDueQuarti[15].Caption == "4") {
+        EXPECT_EQ(f.lblPerno[15].Caption, "DO");
+        EXPECT_EQ(f.lblPerno[16].Caption, "");
+    } else {
+        static const std::vector<std::string> finals = {"do'", "SOL", "MI", "DO"};
+        auto it = std::find(finals.begin(), finals.end(), f.lblPerno[16].Caption);
+        ASSERT_NE(it, finals.end());
+        EXPECT_NE(f.lblNotafinale[static_cast<int>(it - finals.begin()) + 1].Caption, "0");
+    }
+
+    // Note slots by the code table; a linked half-bar holds a figure of its case.
+    for (int j = 1; j <= 16; ++j) {
+        const std::string& code = f.lblDueQuarti[j].Caption;
+        const std::string& a = f.lblMelos[2 * j - 1].Caption;
+        const std::string& b = f.lblMelos[2 * j].Caption;
+        const std::string& pivot = f.lblPerno[j].Caption;
+        if (code == "2" || code == "1 P" || code == "4") {
+            EXPECT_EQ(a, pivot) << j;
+            EXPECT_EQ(b, "") << j;
+        } else if (code == "P 1") {
+            EXPECT_EQ(a, "") << j;
+            EXPECT_EQ(b, pivot) << j;
+        } else if (code == "0") {
+            EXPECT_EQ(a, "") << j;
+            EXPECT_EQ(b, "") << j;
+        } else {
+            ASSERT_TRUE(code == "1 1" || code == "RP") << code;
+            int n = linkCaseOf(pivot, f.lblArmonie[j].Caption);
+            ASSERT_GE(n, 1) << j;
+            const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
+            bool found = false;
+            for (size_t k = 0; k < 8; ++k) found = found || (a == c.first[k] && b == c.second[k]);
+            EXPECT_TRUE(found) << j << ": " << a << " " << b << " in case " << n;
+        }
+    }
+
+    // The window: composing state, and the link page the user was viewing.
+    EXPECT_FALSE(f.cmdIncisi.Enabled);
+    EXPECT_FALSE(f.lblPulsante[3].Enabled);
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.lblPuls[i].Enabled);
+    EXPECT_TRUE(f.FraStoComponendo.Visible);
+    EXPECT_FALSE(f.TxtCompositore.Visible);
+    EXPECT_TRUE(f.TmrMostraMelodia.Enabled());
+    EXPECT_EQ(f.lblStoComponendo.Caption, "1");
+    EXPECT_EQ(f.lblIncrementa.Caption, "0");
+    for (int j = 1; j <= 12; ++j) EXPECT_EQ(f.lblAccomp[j].Caption, "") << j;
+    EXPECT_EQ(f.lblCercaNota[0].Caption, std::to_string(viewedCase));
+    EXPECT_EQ(f.lblCercaNota[5].Caption, std::to_string(80 * viewedCase));
+    const LinkCase& viewed = kLinkCases[static_cast<size_t>(viewedCase - 1)];
+    EXPECT_EQ(f.lblCercaNota[3].Caption, viewed.chord);
+    EXPECT_EQ(f.lblCercaNota[4].Caption, viewed.pivot);
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(f.lblNotaB[c].Caption, viewed.second[static_cast<size_t>(c - 1)]);
+    for (int n = 1; n <= 80; ++n) {
+        const Label& page = f.lblCollegamento[n];
+        ASSERT_EQ(page.Caption, f.lblCollegamento[80 * viewedCase + n].Caption) << n;
+        ASSERT_EQ(page.Enabled, page.Caption != "X") << n;
+    }
+}
+
+class ComposeInvariants : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(ComposeInvariants, HoldForEveryComposition) {
+    EngineWindow w(7);
+    GetParam().prepare(w.f);
+    for (int i = 0; i < 3000; ++i) {
+        // The user pages to some case between compositions.
+        int viewed = 1 + (i * 5) % 13;
+        w.f.lblCercaNota[0].Caption = std::to_string(viewed);
+        CaricaCasoCollegamento(w.f);
+        CaricaPaginaCollegamento(w.f);
+        cmdIncisi_Click(w.f);
+        checkMelody(w.f, viewed);
+        if (::testing::Test::HasFailure()) FAIL() << "composition " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, ComposeInvariants, ::testing::ValuesIn(kSettings),
+                         [](const ::testing::TestParamInfo<SettingsCase>& i) { return std::string(i.param.name); });
+
+}  // namespace
+
+TEST(ComposeDriver, StopsPlaybackAndLeavesThePersonaAlone) {
+    EngineWindow w;
+    w.f.lblPulsante[7].BackColor = ColoreSpento;  // no comment
+    w.f.TmrAudio.SetEnabled(true);
+    for (Label* c : {&w.f.lblStepAudio, &w.f.lblIndiceAcc, &w.f.lblCoeffAcc, &w.f.lblCommandPrec, &w.f.lblCoeff})
+        c->Caption = "7";
+    w.f.lblPulsante[3].Caption = "O";
+    w.f.lblPulsante[3].BackColor = ColoreAcceso;
+    w.f.lblPulsante[1].Enabled = false;
+    for (int k = 1; k <= 32; ++k) w.f.ShpIndicatore[k].BackColor = ColoreAcceso;
+    w.f.TmrReplay.SetEnabled(true);
+
+    cmdIncisi_Click(w.f);
+
+    EXPECT_FALSE(w.f.TmrAudio.Enabled());
+    EXPECT_FALSE(w.f.TmrReplay.Enabled());
+    for (Label* c : {&w.f.lblStepAudio, &w.f.lblIndiceAcc, &w.f.lblCoeffAcc, &w.f.lblCommandPrec, &w.f.lblCoeff})
+        EXPECT_EQ(c->Caption, "0");
+    EXPECT_EQ(w.f.lblPulsante[3].Caption, ">");
+    EXPECT_EQ(w.f.lblPulsante[3].BackColor, ColoreSpento);
+    EXPECT_TRUE(w.f.lblPulsante[1].Enabled);
+    for (int k = 1; k <= 32; ++k) EXPECT_EQ(w.f.ShpIndicatore[k].BackColor, ColoreSpento) << k;
+
+    std::vector<SoundEvent> expected;
+    for (int i = 0; i <= 10; ++i) expected.push_back({"mmcPiano", i, "Close", 0});
+    for (int i = 0; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", 0});
+    EXPECT_EQ(w.hp.sound.events, expected);
+}
+
+TEST(ComposeDriver, SendsNothingToThePlayersWhenNothingPlays) {
+    EngineWindow w;
+    w.f.lblPulsante[7].BackColor = ColoreSpento;
+    cmdIncisi_Click(w.f);
+    EXPECT_TRUE(w.hp.sound.events.empty());
+}
+
+TEST(ComposeDriver, AsksThePersonaOncePerRevealOnlyWithCommentsOn) {
+    EngineWindow w;
+    cmdIncisi_Click(w.f);
+    ASSERT_EQ(w.hp.sound.events.size(), 4u);
+    EXPECT_EQ(w.hp.sound.events[0], (SoundEvent{"mmcKelo", 1, "Close", 0}));
+    EXPECT_EQ(w.f.lblKeloPrecedente.BackColor, ColoreAcceso);
+    cmdIncisi_Click(w.f);  // the reveal has not ended: the persona is not ready
+    EXPECT_EQ(w.hp.sound.events.size(), 4u);
+
+    w.f.lblKeloPrecedente.BackColor = ColoreKeloPronto;
+    w.f.lblPulsante[7].BackColor = ColoreSpento;
+    cmdIncisi_Click(w.f);
+    EXPECT_EQ(w.hp.sound.events.size(), 4u);
+    EXPECT_EQ(w.f.lblKeloPrecedente.BackColor, ColoreKeloPronto);
+}
+
+TEST(ComposeDriver, PreparesTheWindowForTheReveal) {
+    EngineWindow w;
+    w.f.lblAvvertimento.Visible = true;
+    w.f.lblNumeroVariante.Caption = "3";
+    w.f.lblNumeroVariante.BackColor = ColoreRosso;
+    w.f.lblRipetizioni.Caption = "1";
+    w.f.lblMem.Caption = "SOL+";
+    for (int j = 1; j <= 16; ++j) {
+        w.f.lblArmonie[j].Visible = true;
+        w.f.lblAccomp[j].Caption = "12";
+    }
+    cmdIncisi_Click(w.f);
+    EXPECT_FALSE(w.f.lblAvvertimento.Visible);
+    EXPECT_EQ(w.f.lblNumeroVariante.Caption, "0");
+    EXPECT_EQ(w.f.lblNumeroVariante.BackColor, ColoreSpento);
+    EXPECT_EQ(w.f.lblRipetizioni.Caption, "0");
+    EXPECT_TRUE(w.f.lblVariante.Enabled);
+    EXPECT_TRUE(w.f.lblScritteVarie[40].Visible);
+    EXPECT_EQ(w.f.lblMem.Caption, "");
+    for (int j = 1; j <= 16; ++j) EXPECT_FALSE(w.f.lblArmonie[j].Visible) << j;
+    EXPECT_NE(w.f.lblAccomp[13].Caption + w.f.lblAccomp[14].Caption, "");
+    EXPECT_EQ(w.f.lblCopyCollegamento[0].Caption, "2");
+    EXPECT_EQ(w.f.lblCopyCollegamento[1].Caption, "160");
+    EXPECT_EQ(w.f.lblCopyCollegamento[2].Caption, "1");
+}
+
+namespace {
+bool sectionsEqual(frmKeloTrundo15& f, int s, int t) {
+    int d = 4 * (t - s);
+    for (int j = 4 * s - 3; j <= 4 * s; ++j)
+        if (f.lblDueQuarti[j].Caption != f.lblDueQuarti[j + d].Caption ||
+            f.lblPerno[j].Caption != f.lblPerno[j + d].Caption ||
+            f.lblArmonie[j].Caption != f.lblArmonie[j + d].Caption)
+            return false;
+    for (int k = 8 * s - 7; k <= 8 * s; ++k)
+        if (f.lblMelos[k].Caption != f.lblMelos[k + 2 * d].Caption) return false;
+    return true;
+}
+
+// Compositions with only "AABA" on whose section 2 came out equal to section 1.
+int copiedSections(EngineWindow& w, int compositions, int& eligible) {
+    setSwitches(w.f.lblInciso, 1, 15, false);
+    w.f.lblInciso[3].BackColor = ColoreAcceso;
+    int copied = 0;
+    eligible = 0;
+    for (int i = 0; i < compositions; ++i) {
+        cmdIncisi_Click(w.f);
+        if (w.f.lblDueQuarti[8].Caption == "RP") continue;  // a copy onto it is skipped
+        ++eligible;
+        copied += sectionsEqual(w.f, 1, 2);
+    }
+    return copied;
+}
+}  // namespace
+
+TEST(CopyGate, AtSixteenCopiesEveryTime) {
+    EngineWindow w(3);
+    w.f.lblRip.Caption = "16";
+    int eligible = 0;
+    EXPECT_EQ(copiedSections(w, 400, eligible), eligible);
+    EXPECT_GT(eligible, 200);
+}
+
+TEST(CopyGate, AtOneCopiesAboutOneTimeInSixteen) {
+    EngineWindow w(4);
+    w.f.lblRip.Caption = "1";
+    int eligible = 0;
+    int copied = copiedSections(w, 3200, eligible);
+    double expected = eligible / 16.0;
+    EXPECT_GT(copied, expected * 0.6);
+    EXPECT_LT(copied, expected * 1.4);
+}
+
+TEST(CopyGate, OffNeverCopiesNorReadsTheChance) {
+    EngineWindow w(5);
+    w.f.lblFreqIncisi[0].BackColor = ColoreSpento;
+    w.f.lblRip.Caption = "not a number";
+    int eligible = 0;
+    EXPECT_LE(copiedSections(w, 400, eligible), 1);
+
+    w.f.lblFreqIncisi[0].BackColor = ColoreAcceso;
+    EXPECT_THROW(cmdIncisi_Click(w.f), RuntimeError);
+}
+
+// Settings that make the nested restart happen exactly once, with every draw
+// that matters scripted: only "AAAA", a first list of four modules drawn whole
+// into the pool, a second list of one module. The pairs differ exactly when
+// their first modules do.
+namespace {
+struct RestartScript {
+    EngineWindow w{11, 0, 0, 0};
+    RestartScript() {
+        setSwitches(w.f.lblInciso, 1, 15, false);
+        w.f.lblInciso[1].BackColor = ColoreAcceso;
+        onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 6, 8, 10}, 4);
+        onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {11}, 1);
+        w.f.lblFreqIncisi[0].BackColor = ColoreSpento;  // "Copy"
+        w.f.lblPulsante[7].BackColor = ColoreSpento;    // "Commenti"
+    }
+    // One composition's rhythm draws up to pair 4: `firsts` are the first-list
+    // modules (1..4 among the pool) of pairs 1..4.
+    void pushRhythm(std::array<int, 4> firsts) {
+        w.hp.random.push({0.5f});                                          // song form
+        w.hp.random.push({uFor(1, 4), uFor(2, 4), uFor(3, 4), uFor(4, 4)});  // first pool
+        w.hp.random.push({uFor(firsts[0], 4)});                            // pair 1, first
+        w.hp.random.push({0.5f, 0.5f});                                    // second pool, pair 1 second
+        for (int p = 1; p < 4; ++p) w.hp.random.push({uFor(firsts[static_cast<size_t>(p)], 4), 0.5f});
+    }
+    // Draws of the stages from the harmony on, fixed by the rhythm alone.
+    int harmonyDraws() {
+        frmKeloTrundo15& f = w.f;
+        auto code = [&](int j) -> const std::string& { return f.lblDueQuarti[j].Caption; };
+        bool wholeEnd = code(15) == "4";
+        int n = 1;  // cadence
+        for (int k = 2; k <= 12; ++k) n += code(k) != "0";
+        n += wholeEnd ? 0 : 1;
+        for (int i = 1; i <= (wholeEnd ? 14 : 15); ++i) n += code(i) != "0";
+        for (int j = 1; j <= 16; ++j) n += code(j) == "1 1" || code(j) == "RP";
+        return n;
+    }
+};
+constexpr int kRhythmDraws = 1 + 4 + 1 + 2 + 2 * 3;
+}  // namespace
+
+TEST(NestedRestart, OuterCompositionGoesOnFromTheHarmonyOverTheInnerRhythm) {
+    RestartScript plain;
+    plain.pushRhythm({1, 2, 3, 4});
+    cmdIncisi_Click(plain.w.f);
+    EXPECT_EQ(plain.w.hp.random.drawn, kRhythmDraws + plain.harmonyDraws());
+
+    RestartScript s;
+    s.pushRhythm({1, 2, 2, 3});  // pair 3 repeats pair 2: restart
+    s.pushRhythm({4, 3, 2, 1});  // the nested composition succeeds
+    cmdIncisi_Click(s.w.f);
+    // The nested composition in full, then the outer one's harmony, pivots and links again.
+    EXPECT_EQ(s.w.hp.random.drawn, 2 * kRhythmDraws + 2 * s.harmonyDraws());
+    const char* modules[5] = {"", "1 1 1 1", "1 1 2", "2 1 1", "2 2"};
+    for (int p = 1; p <= 4; ++p) EXPECT_EQ(s.w.f.lblModuloScelto[p].Caption, modules[p]);
+    EXPECT_EQ(s.w.f.lblMod[3].Caption, "1 1 1 1");  // "AAAA": every section has pair 1
+    checkMelody(s.w.f, 2);
+}
+
+TEST(NestedRestart, RunsTheLastGatesOfTheOuterCompositionAgain) {
+    RestartScript s;
+    s.w.f.lblFreqIncisi[0].BackColor = ColoreAcceso;  // "Copy": one more draw per gate
+    s.w.f.lblPulsante[5].BackColor = ColoreAcceso;    // "Random": one more per gate
+    // Pair 2 first equals pair 1 and is drawn again; then pair 3 repeats pair 2: one restart.
+    s.w.hp.random.push({0.5f, uFor(1, 4), uFor(2, 4), uFor(3, 4), uFor(4, 4), uFor(1, 4), 0.5f, 0.5f});
+    s.w.hp.random.push({uFor(1, 4), 0.5f, uFor(4, 4), 0.5f, uFor(4, 4), 0.5f, uFor(3, 4), 0.5f});
+    s.pushRhythm({1, 2, 3, 4});
+    cmdIncisi_Click(s.w.f);
+    EXPECT_EQ(s.w.hp.random.drawn, 2 * kRhythmDraws + 2 + 2 * (s.harmonyDraws() + 2));
+    EXPECT_EQ(s.w.f.lblContaModuli.Caption, "4");
+}
+
+TEST(NestedRestart, StopsWithAClearErrorWhenThePoolsCannotGiveFourPairs) {
+    EngineWindow w;
+    onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
+    onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, 2);
+    try {
+        cmdIncisi_Click(w.f);
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_NE(std::string(e.what()).find("restarted 1000 times"), std::string::npos) << e.what();
+    }
+    // The next press counts its own restarts from zero.
+    w.f.lblFreqInc[26].Caption = "4";
+    w.f.lblFreIncB[26].Caption = "4";
+    for (int i = 0; i < 200; ++i) cmdIncisi_Click(w.f);
+}
+
+TEST(PairTwo, StopsWithAClearErrorWhenItCanOnlyEqualPairOne) {
+    EngineWindow w;
+    onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
+    onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, 1);
+    try {
+        cmdIncisi_Click(w.f);
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_NE(std::string(e.what()).find("pair 2"), std::string::npos) << e.what();
+    }
+}

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/colours.h"
+#include "app/exit.h"
+#include "platform/dispatch.h"
+#include "settings/settings_record.h"
+#include "support/headless_program.h"
+
+using namespace kelo;
+using kelo::testing::HeadlessProgram;
+
+namespace {
+struct Exit : ::testing::Test {
+    HeadlessProgram p{"exit"};
+    frmKeloTrundo15& f = p.f;
+    void SetUp() override { p.startAndGreet(); }
+    void openQuestion() { ASSERT_TRUE(deliverClick(f.lblPuls[0])); }
+    std::vector<SoundEvent> soundsSince(size_t from) const {
+        return {p.hp.sound.events.begin() + static_cast<std::ptrdiff_t>(from), p.hp.sound.events.end()};
+    }
+};
+}  // namespace
+
+TEST_F(Exit, EscOpensTheQuestionAndNoClosesItLeavingEverythingAsItWas) {
+    f.TxtTitolo.Text = "Sonata";
+    openQuestion();
+    EXPECT_TRUE(f.FraESci.Visible);
+    EXPECT_EQ(f.lblPuls[0].BackColor, ColoreAcceso);
+    EXPECT_FALSE(f.lblPuls[0].Enabled);
+    EXPECT_EQ(f.ActiveControl, &f.cmdEsci[1]);
+    EXPECT_FALSE(deliverClick(f.lblPuls[0]));  // disabled while the question is shown
+
+    size_t before = p.hp.sound.events.size();
+    ASSERT_TRUE(deliverEnter(f));  // Enter answers the focused "NO"
+    EXPECT_FALSE(f.FraESci.Visible);
+    EXPECT_TRUE(f.lblPuls[0].Enabled);
+    EXPECT_EQ(f.lblPuls[0].BackColor, ColoreSpento);
+    EXPECT_EQ(f.TxtTitolo.Text, "Sonata");
+    EXPECT_EQ(p.hp.sound.events.size(), before);
+    p.hp.advance(5000);
+    EXPECT_TRUE(f.Loaded);
+}
+
+TEST_F(Exit, YesSavesTheSettingsAsTheyStandIncludingThisRunsEdits) {
+    f.lblFreqInc[3].Caption = "5";
+    f.lblModulo[7].BackColor = ColoreSpento;
+    f.lblFreqInc[25].Caption = "12";
+    f.lblCollegamento[500].Caption = "X";
+    f.lblScritteVarie[75].Caption = "modificati dall'Utente";
+    std::string expected = formatRecord(collectSettingsRecord(f));
+    openQuestion();
+    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), expected);
+    EXPECT_NE(expected.find("\"modificati dall'Utente\"\r\n"), std::string::npos);
+}
+
+TEST_F(Exit, TheFarewellClosesEveryPlayerSpeaksAndUnloadsAfter1500ms) {
+    openQuestion();
+    size_t before = p.hp.sound.events.size();
+    int64_t t = p.hp.now();
+    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    std::vector<SoundEvent> expected;
+    for (int i = 1; i <= 12; ++i) expected.push_back({"mmcKelo", i, "Close", t});
+    for (int i = 1; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", t});
+    for (int i = 1; i <= 10; ++i) expected.push_back({"mmcPiano", i, "Close", t});
+    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 13, c, t});
+    EXPECT_EQ(soundsSince(before), expected);
+
+    EXPECT_FALSE(f.FraESci.Visible);
+    EXPECT_FALSE(f.lblPuls[0].Enabled);
+    EXPECT_EQ(f.lblPuls[0].BackColor, ColoreSpento);
+    EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
+    EXPECT_EQ(f.TxtTitolo.ForeColor, ColoreRossoScuro);
+    for (int i = 1; i <= 33; ++i) EXPECT_FALSE(f.ShpIndicatore[i].Visible) << i;
+    EXPECT_FALSE(f.TmrAudio.Enabled());
+    EXPECT_FALSE(f.lblPulsante[3].Enabled);
+
+    p.hp.advance(1499);
+    EXPECT_TRUE(f.Loaded);
+    p.hp.advance(1);
+    EXPECT_FALSE(f.Loaded);
+    EXPECT_EQ(p.hp.display.unloaded.back(), &f);
+    for (Timer* timer : f.timers()) EXPECT_FALSE(timer->Enabled()) << timer->Name;
+}
+
+TEST_F(Exit, NothingPendingCanSoundOrRewriteTheTitleDuringTheFarewell) {
+    f.TmrReplay.SetEnabled(true);
+    f.TmrMostraMelodia.SetEnabled(true);
+    f.TmrMostraMelodiaDaFile.SetEnabled(true);
+    f.TmrAudio.SetEnabled(true);
+    f.TmrNota.SetEnabled(true);
+    openQuestion();
+    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    for (Timer* timer : f.timers())
+        EXPECT_EQ(timer->Enabled(), timer == &f.TmrESci) << timer->Name;
+}
+
+TEST(ExitEarly, YesBeforeTheGreetingKeepsTheFarewellOnScreen) {
+    HeadlessProgram p("exit-early");
+    p.hp.random.push({0.0f});
+    p.program.start();
+    p.hp.advance(2600);  // greeting spoken, "Buongiorno, signori!" still pending
+    ASSERT_TRUE(deliverClick(p.f.lblPuls[0]));
+    ASSERT_TRUE(deliverClick(p.f.cmdEsci[0]));
+    p.hp.advance(1499);
+    EXPECT_EQ(p.f.TxtTitolo.Text, "Addio!");
+    EXPECT_FALSE(p.f.cmdIncisi.Enabled);
+    p.hp.advance(1);
+    EXPECT_FALSE(p.f.Loaded);
+}
+
+TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
+    std::string old = p.readFile("Kelo 2020/Dati/User.txt");
+    std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");  // the temporary file cannot be made
+    f.lblFreqInc[3].Caption = "5";
+    openQuestion();
+    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), old);
+    ASSERT_EQ(p.hp.display.messages.size(), 1u);
+    EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
+    p.hp.advance(1500);
+    EXPECT_FALSE(f.Loaded);
+}
+
+TEST_F(Exit, TheDesktopsCloseRequestAsksTheQuestionInsteadOfLosingTheSettings) {
+    ASSERT_TRUE(f.CloseRequested);
+    f.CloseRequested();
+    EXPECT_TRUE(f.FraESci.Visible);
+    EXPECT_TRUE(f.Loaded);
+    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    f.CloseRequested();  // during the farewell: nothing more to ask
+    EXPECT_FALSE(f.FraESci.Visible);
+    p.hp.advance(1500);
+    EXPECT_FALSE(f.Loaded);
+}
+
+TEST_F(Exit, TheLogoTogglesTheEnginePanelAtItsUnscaledPlace) {
+    ASSERT_TRUE(deliverClick(f.ImgLogo));
+    EXPECT_TRUE(f.Frame3.Visible);
+    EXPECT_EQ(f.Frame3.Left, 0);
+    EXPECT_EQ(f.Frame3.Top, 6240);
+    ASSERT_TRUE(deliverClick(f.ImgLogo));
+    EXPECT_FALSE(f.Frame3.Visible);
+    AlternaPannelloInterno(f);
+    EXPECT_TRUE(f.Frame3.Visible);
+    EXPECT_EQ(f.Frame3.Top, 5880);
+}
+
+TEST_F(Exit, AClickOnAnyFixedTextHidesFrameFive) {
+    f.Frame5.Visible = true;
+    ASSERT_TRUE(deliverClick(f.lblScritteVarie[75]));
+    EXPECT_FALSE(f.Frame5.Visible);
+    f.Frame5.Visible = true;
+    f.FraESci.Visible = true;
+    ASSERT_TRUE(deliverClick(f.lblScritteVarie[87]));  // the exit question's text too
+    EXPECT_FALSE(f.Frame5.Visible);
+}

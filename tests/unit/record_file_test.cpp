@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/local_files.h"
+#include "platform/record_file.h"
+
+using namespace kelo;
+
+TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
+    std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"), RecordValue::Text(""),
+                                       RecordValue::Text("X"),   RecordValue::Number(12632319),
+                                       RecordValue::Number(-7),  RecordValue::Boolean(true),
+                                       RecordValue::Boolean(false)};
+    std::string text = formatRecord(values);
+    EXPECT_EQ(text, "\"Kelo (trundo) 2020\"\r\n\"\"\r\n\"X\"\r\n12632319\r\n-7\r\n#TRUE#\r\n#FALSE#\r\n");
+    ParsedRecord back = parseRecord(text);
+    EXPECT_EQ(back.badLine, 0);
+    EXPECT_EQ(back.values, values);
+}
+
+TEST(RecordFile, AcceptsLfLineEndsAndAMissingFinalNewline) {
+    ParsedRecord r = parseRecord("\"16\"\n16777215\n\"DO\"");
+    ASSERT_EQ(r.badLine, 0);
+    ASSERT_EQ(r.values.size(), 3u);
+    EXPECT_EQ(r.values[0], RecordValue::Text("16"));
+    EXPECT_EQ(r.values[1], RecordValue::Number(16777215));
+    EXPECT_EQ(r.values[2], RecordValue::Text("DO"));
+}
+
+TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
+    EXPECT_EQ(parseRecord("\"1\"\r\n\"2\r\n\"3\"\r\n").badLine, 2);
+    EXPECT_EQ(parseRecord("\"1\"\r\n\r\n").badLine, 2);
+    EXPECT_EQ(parseRecord("12 \r\n").badLine, 1);
+    EXPECT_EQ(parseRecord("#true#").badLine, 1);
+    EXPECT_EQ(parseRecord("").values.size(), 0u);
+}
+
+TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / "kelo-local-files-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Kelo 2020" / "Dati");
+    LocalFileSystem files(dir);
+    ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "first"));
+    ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "second"));
+    EXPECT_EQ(files.readAll("Kelo 2020\\Dati\\User.txt"), "second");
+    EXPECT_FALSE(fs::exists(dir / "Kelo 2020" / "Dati" / "User.txt.tmp"));
+    EXPECT_FALSE(files.writeAtomically("Kelo 2020\\Nessuna\\User.txt", "x"));
+    EXPECT_TRUE(files.moveAside("Kelo 2020\\Dati\\User.txt", ".bad"));
+    EXPECT_FALSE(files.exists("Kelo 2020\\Dati\\User.txt"));
+    EXPECT_EQ(files.readAll("Kelo 2020\\Dati\\User.txt.bad"), "second");
+    fs::remove_all(dir);
+}
+
+TEST(LocalFiles, DrivePathsExistOnlyUnderADriveRoot) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / "kelo-drive-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "C" / "Programmi" / "Kelo 2020" / "Dati");
+    { std::ofstream(dir / "C" / "Programmi" / "Kelo 2020" / "Dati" / "m.ini") << "x"; }
+    LocalFileSystem noDrive(dir);
+    EXPECT_FALSE(noDrive.exists("C:\\Programmi\\Kelo 2020\\Dati\\m.ini"));
+    LocalFileSystem withDrive(dir, dir);
+    EXPECT_TRUE(withDrive.exists("C:\\Programmi\\Kelo 2020\\Dati\\m.ini"));
+    EXPECT_FALSE(withDrive.exists("C:\\Programmi\\Kelo 2020\\Dati"));  // a folder is no file
+    fs::remove_all(dir);
+}
