@@ -146,7 +146,8 @@ void FormPainter::paintButton(QPainter& p, const CommandButton& c, const QRect& 
     p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
     QRect captionBox = inner;
     if (!c.Picture.empty()) {
-        QRect pictureBox = inner;
+        // Inside the focus rectangle, so that its dots never cross the picture.
+        QRect pictureBox = inner.adjusted(3, 3, -3, -3);
         QFont font = qtFont(c.Font);
         if (!c.Caption.empty()) {
             int h = QFontMetrics(font).height();

@@ -1,6 +1,7 @@
 // The real program on the real desktop backend, from the build folder that
-// holds the data tree: splash with its picture, then the main window after the
-// greeting. Leaves screenshots in artefacts/.
+// holds the data tree: splash with its picture, the main window after the
+// greeting, the engine panel, and the way out through the exit question.
+// Leaves screenshots in artefacts/.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -56,7 +57,7 @@ void keep(const QImage& image, const char* name) {
 
 }  // namespace
 
-TEST(ProgramOnTheDesktop, ShowsTheSplashPictureThenTheMainWindowAfterTheGreeting) {
+TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTheExitQuestion) {
     const QString splashFile = QStringLiteral("Kelo 2020/Grafica/Splash Kelo.jpg");
     ASSERT_TRUE(QFileInfo::exists(splashFile)) << "run from the build folder that holds the data tree";
 
@@ -110,5 +111,21 @@ TEST(ProgramOnTheDesktop, ShowsTheSplashPictureThenTheMainWindowAfterTheGreeting
     keep(screenshot(*main), "main-window-engine-panel.png");
     QTest::mouseClick(main, Qt::LeftButton, {}, pixelRect(logo.Left, logo.Top, logo.Width, logo.Height).center());
     EXPECT_FALSE(program->main.Frame3.Visible);
+
+    // "Esc" asks; Enter answers the focused "NO"; "SI" says goodbye and the program ends.
+    auto clickOn = [&](const Control& c) {
+        QTest::mouseClick(main, Qt::LeftButton, {},
+                          pixelRect(absoluteLeft(c), absoluteTop(c), c.Width, c.Height).center());
+    };
+    clickOn(program->main.lblPuls[0]);
+    ASSERT_TRUE(program->main.FraESci.Visible);
+    keep(screenshot(*main), "exit-question.png");
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_FALSE(program->main.FraESci.Visible);
+    clickOn(program->main.lblPuls[0]);
+    clickOn(program->main.cmdEsci[0]);
+    EXPECT_EQ(main->editorOf(program->main.TxtTitolo)->text(), QStringLiteral("Addio!"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.display().finished(); }, 4000)) << "the farewell did not end it";
+    EXPECT_EQ(desktop.display().windowOf(program->main), nullptr);
     EXPECT_TRUE(errors.empty());
 }
