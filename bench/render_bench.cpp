@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "app/main_window.h"
 #include "platform/desktop/form_painter.h"
@@ -40,6 +42,37 @@ void BM_PaintMainWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintMainWindow)->Unit(benchmark::kMillisecond);
+
+// A repaint with every picture of the score, the logo and the compose button in place
+// (run from the build folder that holds the data tree).
+void BM_PaintMainWindowWithScore(benchmark::State& state) {
+    needGui();
+    if (!std::filesystem::is_directory("Kelo 2020/Grafica")) {
+        state.SkipWithError("no data tree here: run from the build folder");
+        return;
+    }
+    kelo::HeadlessPlatform headless(std::filesystem::current_path());
+    kelo::frmKeloTrundo15 window(headless.platform);
+    const std::string grafica = "Kelo 2020\\Grafica\\";
+    constexpr const char* notes[8] = {"DO 1", "MI 1", "SOL 2", "do' 1", "RE 1", "FA 1", "LA 4", "SI c"};
+    for (int k = 1; k <= 32; ++k) window.ImgNota[k].Picture = grafica + notes[k % 8] + ".jpg";
+    window.ImgNota[33].Picture = window.ImgNota[34].Picture = grafica + "chiave.jpg";
+    window.ImgNota[35].Picture = grafica + "tempo.jpg";
+    window.ImgNota[36].Picture = grafica + "vuoto.jpg";
+    window.ImgLogo.Picture = grafica + "Kelo-trundo 2020.jpg";
+    window.cmdIncisi.Picture = grafica + "Kelo.jpg";
+    kelo::PictureCache pictures(headless.files);
+    kelo::FormLayout layout(window);
+    kelo::FormPainter painter(pictures);
+    QImage target(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&target);
+        painter.paint(p, window, layout);
+        p.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PaintMainWindowWithScore)->Unit(benchmark::kMillisecond);
 
 // The same from scratch: image, layout and picture cache included.
 void BM_RenderMainWindow(benchmark::State& state) {
