@@ -106,3 +106,19 @@ TEST_F(DesktopSound, PreloadedSamplesPlayEvenWhenTheFileHasGoneSince) {
     play(a);
     EXPECT_TRUE(sound.sounding(a)) << "decoded in the background before it was needed";
 }
+
+TEST(DesktopSoundWithoutDevice, EveryCommandIsSilentlyIgnored) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        LocalFileSystem files(fs::temp_directory_path());
+        SdlSound sound(files);
+        EXPECT_FALSE(sound.audible());
+        MediaPlayer p;
+        p.sound = &sound;
+        p.FileName = "Suoni\\01 si.wav";
+        for (const char* c : {"Close", "Prev", "Open", "Play", "Close"}) p.Command(c);
+        EXPECT_FALSE(sound.sounding(p));
+        sound.preload({"Suoni"});
+    }
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
