@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "engine/compose_driver.h"
 #include "player/label_buttons.h"
 #include "settings/factory_defaults.h"
 
@@ -16,6 +17,7 @@ void BindEvents(frmKeloTrundo15& f) {
     f.TmrSignori.OnTick = [&f] { TmrSignori_Timer(f); };
     f.TmrESci.OnTick = [&f] { TmrESci_Timer(f); };
 
+    f.on(f.cmdIncisi).Click = [&f](int) { cmdIncisi_Click(f); };
     f.cmdEsci.On.Click = [&f](int i) { cmdEsci_Click(f, i); };
     f.on(f.ImgLogo).Click = [&f](int) { ImgLogo_Click(f); };
     f.lblScritteVarie.On.Click = [&f](int i) { lblScritteVarie_Click(f, i); };

@@ -8,6 +8,7 @@
 #include "engine/compose_driver.h"
 #include "engine/link_cases.h"
 #include "engine/rhythm_modules.h"
+#include "settings/factory_defaults.h"
 #include "engine_test_support.h"
 
 using namespace kelo;
@@ -66,6 +67,7 @@ void smallestPools(frmKeloTrundo15& f) {
 }
 
 const SettingsCase kSettings[] = {
+    {"FactorySettings", resetAllToFactory},
     {"DesignValues", designValues},
     {"DesignWithForbiddenLinkRows", putForbiddenRows},
     {"SwitchesOff", switchesOff},

@@ -194,3 +194,16 @@ TEST(StartUp, EscBeforeTheGreetingOpensTheQuestionWhileTheRoadGoesOn) {
     EXPECT_TRUE(p.f.cmdIncisi.Enabled);
     EXPECT_TRUE(p.f.FraESci.Visible);
 }
+
+TEST(StartUp, EnterAfterTheGreetingComposes) {
+    HeadlessProgram p("startup-enter");
+    p.startAndGreet();
+    ASSERT_TRUE(deliverEnter(p.f));
+    EXPECT_FALSE(p.f.cmdIncisi.Enabled);
+    EXPECT_TRUE(p.f.TmrMostraMelodia.Enabled());
+    EXPECT_TRUE(p.f.FraStoComponendo.Visible);
+    EXPECT_FALSE(p.f.lblAvvertimento.Visible);
+    EXPECT_EQ(p.f.lblInciso[23].Caption.size(), 4u);
+    for (int j = 1; j <= 16; ++j) EXPECT_FALSE(p.f.lblDueQuarti[j].Caption.empty()) << j;
+    EXPECT_EQ(p.f.lblCercaNota[0].Caption, "2");  // the page the user was viewing
+}
