@@ -96,6 +96,8 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     EXPECT_EQ(program->main.ActiveControl, &program->main.cmdIncisi);
 
     FormWindow* main = desktop.display().windowOf(program->main);
+    EXPECT_EQ(main->editorOf(program->main.TxtTitolo)->text(), QStringLiteral("Buongiorno, signori!"))
+        << "the title written by a timer tick is not on screen";
     QImage window = screenshot(*main);
     keep(window, "main-window.png");
     EXPECT_EQ(window.size(), QSize(1024, 768));
@@ -103,6 +105,13 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     const Label& help = program->main.lblAvvertimento;
     EXPECT_GT(pixelsNear(window, pixelRect(help.Left, help.Top, help.Width, help.Height), QColor(0xC0, 0, 0), 40), 200);
     EXPECT_GT(pixelsNear(window, window.rect(), qtColour(0xCFEAFE), 0), 50000);
+
+    // Enter composes: the focused compose button is clicked, the banner covers the title.
+    QTest::keyClick(main, Qt::Key_Return);
+    EXPECT_FALSE(program->main.cmdIncisi.Enabled);
+    EXPECT_TRUE(program->main.FraStoComponendo.Visible);
+    EXPECT_FALSE(main->editorOf(program->main.TxtTitolo)->isVisible()) << "the title's editor shows through the banner";
+    keep(screenshot(*main), "main-window-composing.png");
 
     // A click on the logo shows the engine panel.
     const Image& logo = program->main.ImgLogo;
@@ -124,7 +133,6 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     EXPECT_FALSE(program->main.FraESci.Visible);
     clickOn(program->main.lblPuls[0]);
     clickOn(program->main.cmdEsci[0]);
-    EXPECT_EQ(main->editorOf(program->main.TxtTitolo)->text(), QStringLiteral("Addio!"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.display().finished(); }, 4000)) << "the farewell did not end it";
     EXPECT_EQ(desktop.display().windowOf(program->main), nullptr);
     EXPECT_TRUE(errors.empty());
