@@ -19,6 +19,7 @@ void stopPendingWork(frmKeloTrundo15& f) {
                        &f.TmrMod,    &f.TmrModB,    &f.TmrNota,          &f.TmrRip,
                        &f.TmrVeloc,  &f.TmrExp,     &f.TmrExp2,          &f.TmrProva};
     for (Timer* t : timers) t->SetEnabled(false);
+    f.FraStoComponendo.Visible = false;  // a reveal cut short leaves no banner over the farewell
     if (f.splash && f.splash->Loaded) f.splash->mmcAllarme.Command("Close");  // its own close was pending
 }
 }  // namespace

@@ -91,8 +91,10 @@ TEST_F(Exit, NothingPendingCanSoundOrRewriteTheTitleDuringTheFarewell) {
     f.TmrMostraMelodiaDaFile.SetEnabled(true);
     f.TmrAudio.SetEnabled(true);
     f.TmrNota.SetEnabled(true);
+    f.FraStoComponendo.Visible = true;
     openQuestion();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    EXPECT_FALSE(f.FraStoComponendo.Visible);
     for (Timer* timer : f.timers())
         EXPECT_EQ(timer->Enabled(), timer == &f.TmrESci) << timer->Name;
 }
