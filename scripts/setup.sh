@@ -29,7 +29,7 @@ echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-if ! $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+if ! $sudo apt-get install -y -q "${missing[@]}"; then
   $sudo apt-get update -q
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  $sudo apt-get install -y -q "${missing[@]}"
 fi
