@@ -18,16 +18,16 @@ QString familyFor(const char* name) {
 }
 }  // namespace
 
-QFont qtFont(const FontSpec& spec) {
+QFont qtFont(const FontSpec& cellFont) {
     using Key = std::tuple<std::string, float, bool, bool>;
     static std::map<Key, QFont> cache;
-    Key key{spec.Name ? spec.Name : "", spec.Size, spec.Bold, spec.Italic};
+    Key key{cellFont.Name ? cellFont.Name : "", cellFont.Size, cellFont.Bold, cellFont.Italic};
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
-    QFont font(familyFor(spec.Name ? spec.Name : ""));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.Size * 96.0f / 72.0f))));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
+    QFont font(familyFor(cellFont.Name ? cellFont.Name : ""));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(cellFont.Size * 96.0f / 72.0f))));
+    font.setBold(cellFont.Bold);
+    font.setItalic(cellFont.Italic);
     font.setStyleStrategy(QFont::PreferAntialias);
     return cache.emplace(key, font).first->second;
 }

@@ -29,6 +29,6 @@ inline QPointF twipsAt(QPointF pixel) {
 inline QColor qtColour(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 // Pixel size = points x 96 / 72; "MS Sans Serif" and "Times New Roman" become Liberation Sans and Serif.
-QFont qtFont(const FontSpec& spec);
+QFont qtFont(const FontSpec& cellFont);
 
 }  // namespace kelo
