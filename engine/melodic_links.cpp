@@ -60,38 +60,29 @@ void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, st
     if (j < 16)
         if (int r = pitchNumber(f.lblPerno[j + 1].Caption)) row = r;
 
-    int lo[9] = {};
-    int hi[9] = {};
-    int m = 0;
-    int total = 0;
+    DrawRanges ranges;
     for (int c = 1; c <= 8; ++c) {
         const Label& w = f.lblCollegamento[8 * (row - 1) + c];
         if (w.Caption == "X") continue;
-        ++m;
-        lo[m] = add16(total, 1);
-        setNumber(f.lblValMin[m], lo[m]);
-        total = add16(total, number(w));
-        hi[m] = total;
-        setNumber(f.lblValMax[m], total);
+        int m = ranges.add(number(w), f.lblValMin[ranges.count + 1], f.lblValMax[ranges.count + 1]);
         f.lblNotaAScelta[m].Caption = f.lblNotaA[c].Caption;
         f.lblNotaBScelta[m].Caption = f.lblNotaB[c].Caption;
-        setNumber(f.lblValMax[9], total);
+        setNumber(f.lblValMax[9], ranges.total);
     }
 
-    if (total < 1) {
+    if (ranges.total < 1) {
         // The bank forbids every figure before this next pivot (a section copy can
         // lead here): keep the pivot alone instead of drawing from nothing.
         first = f.lblPerno[j].Caption;
         second = {};
         return;
     }
-    int x = drawOverTotal(f, total, "lblCollegamento (link figures)");
+    int x = drawOverTotal(f, ranges.total, "lblCollegamento (link figures)");
     setNumber(f.lblCasualeCollegamento, x);
-    for (int i = 1; i <= m; ++i)
-        if (lo[i] <= x && x <= hi[i]) {
-            f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[i].Caption;
-            f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[i].Caption;
-        }
+    if (int i = ranges.holding(x)) {
+        f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[i].Caption;
+        f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[i].Caption;
+    }
     first = f.lblNotaAScelta[0].Caption;
     second = f.lblNotaBScelta[0].Caption;
 }

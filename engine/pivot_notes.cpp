@@ -129,26 +129,17 @@ void ScegliNotaFinale(frmKeloTrundo15& f) {
         f.lblMinFine[i].Caption.clear();
         f.lblMaxFine[i].Caption.clear();
     }
-    int lo[5] = {};
-    int hi[5] = {};
-    int n = 0;
-    int total = 0;
+    DrawRanges ranges;
     for (int i = 1; i <= 4; ++i) {
         const Label& weight = f.lblNotafinale[i];
         if (weight.Caption == "0") continue;  // only the text "0" leaves a note out
-        ++n;
-        lo[n] = add16(total, 1);
-        setNumber(f.lblMinFine[n], lo[n]);
-        total = add16(total, number(weight));
-        hi[n] = total;
-        setNumber(f.lblMaxFine[n], total);
+        int n = ranges.add(number(weight), f.lblMinFine[ranges.count + 1], f.lblMaxFine[ranges.count + 1]);
         f.lblFine[n].Caption = f.lblScritteVarie[67 + i].Caption;
-        setNumber(f.lblMaxFine[0], total);
+        setNumber(f.lblMaxFine[0], ranges.total);
     }
-    int r = drawOverTotal(f, total, "lblNotafinale (final notes)");
+    int r = drawOverTotal(f, ranges.total, "lblNotafinale (final notes)");
     setNumber(f.lblMinFine[0], r);
-    for (int i = 1; i <= n; ++i)
-        if (lo[i] <= r && r <= hi[i]) f.lblFine[0].Caption = f.lblFine[i].Caption;
+    if (int i = ranges.holding(r)) f.lblFine[0].Caption = f.lblFine[i].Caption;
 }
 
 }  // namespace kelo

@@ -9,6 +9,22 @@
 
 namespace kelo {
 
+int DrawRanges::add(int weight, Label& minCell, Label& maxCell) {
+    ++count;
+    lo[count] = add16(total, 1);
+    setNumber(minCell, lo[count]);
+    total = add16(total, weight);
+    hi[count] = total;
+    setNumber(maxCell, total);
+    return count;
+}
+
+int DrawRanges::holding(int r) const {
+    for (int k = 1; k <= count; ++k)
+        if (lo[k] <= r && r <= hi[k]) return k;
+    return 0;
+}
+
 int drawOverTotal(frmKeloTrundo15& f, int total, const char* table) {
     if (total < 1)
         raise(ErrorCode::InvalidCall, std::string("weighted draw over ") + table +
@@ -26,31 +42,17 @@ int EstrazionePesata(frmKeloTrundo15& f, ControlArray<Label>& source, ControlArr
     }
     f.lblMaxScelta[0].Caption = "0";
 
-    // The bounds are kept here as well as in the scratch, which only shows them.
-    int lo[16] = {};
-    int hi[16] = {};
-    int n = 0;
-    int total = 0;
-    for (int i = 1; i <= count && n < 15; ++i) {
+    DrawRanges ranges;
+    for (int i = 1; i <= count && ranges.count < 15; ++i) {
         if (!isOn(source[i])) continue;
-        ++n;
+        int n = ranges.add(number(weights[i]), f.lblMinScelta[ranges.count + 1], f.lblMaxScelta[ranges.count + 1]);
         f.lblScelta[n].Caption = source[i].Caption;
-        lo[n] = add16(hi[n - 1], 1);
-        setNumber(f.lblMinScelta[n], lo[n]);
-        total = add16(total, number(weights[i]));
-        hi[n] = total;
-        setNumber(f.lblMaxScelta[n], total);
-        setNumber(f.lblMaxScelta[16], total);
+        setNumber(f.lblMaxScelta[16], ranges.total);
     }
 
-    int r = drawOverTotal(f, total, table);
+    int r = drawOverTotal(f, ranges.total, table);
     setNumber(f.lblMinScelta[16], r);
-
-    // The ranges partition 1..total, so exactly one candidate holds r.
-    int winner = 0;
-    for (int k = 1; k <= n && !f.lblScelta[k].Caption.empty(); ++k)
-        if (lo[k] <= r && r <= hi[k]) winner = k;
-    return winner;
+    return ranges.holding(r);
 }
 
 }  // namespace kelo

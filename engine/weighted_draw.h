@@ -7,6 +7,20 @@ namespace kelo {
 
 struct frmKeloTrundo15;
 
+// The consecutive ranges of one weighted draw as they are built: kept here, and
+// shown in the scratch cells of the draw, which nobody reads back.
+struct DrawRanges {
+    int lo[17] = {};
+    int hi[17] = {};
+    int count = 0;
+    int total = 0;
+
+    // Appends the next eligible candidate's range, shows its bounds, returns its number.
+    int add(int weight, Label& minCell, Label& maxCell);
+    // The candidate whose range holds r (the ranges partition 1..total), 0 for none.
+    int holding(int r) const;
+};
+
 // NumeroCasuale(total) for a weighted draw over `table`. A total below 1 has
 // nothing to draw from: it raises a RuntimeError that names the table instead of
 // dividing by zero.
