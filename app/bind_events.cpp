@@ -1,10 +1,10 @@
 #include "app/bind_events.h"
 
+#include "app/compose_button.h"
 #include "app/exit.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
 #include "app/startup.h"
-#include "engine/compose_driver.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 #include "player/label_buttons.h"
 #include "settings/factory_defaults.h"
 

@@ -1,9 +1,9 @@
 #include "app/exit.h"
 
-#include "app/colours.h"
-#include "app/form_lifecycle.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "model/colours.h"
+#include "model/form_services.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 #include "player/label_buttons.h"
 #include "player/sample_player.h"
 #include "settings/user_settings.h"

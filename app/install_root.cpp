@@ -1,6 +1,6 @@
 #include "app/install_root.h"
 
-#include "app/data_files.h"
+#include "model/data_files.h"
 #include "platform/services.h"
 
 namespace kelo {
@@ -15,7 +15,5 @@ std::string TrovaCartellaInstallazione(FileSystem& files) {
         if (files.exists(std::string(c) + "Kelo 2020\\Dati\\" + kMarkerFile)) root = c;  // the last hit wins
     return root;
 }
-
-std::string DataPath(const std::string& root, const char* rest) { return root + "Kelo 2020\\" + rest; }
 
 }  // namespace kelo

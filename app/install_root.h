@@ -8,7 +8,5 @@ namespace kelo {
 class FileSystem;
 
 std::string TrovaCartellaInstallazione(FileSystem& files);
-// lblDir & "Kelo 2020\" & rest
-std::string DataPath(const std::string& root, const char* rest);
 
 }  // namespace kelo

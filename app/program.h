@@ -1,7 +1,7 @@
 #pragma once
 // The running program: both windows over one platform, their handlers bound.
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 
 namespace kelo {
 

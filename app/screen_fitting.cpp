@@ -1,7 +1,7 @@
 #include "app/screen_fitting.h"
 
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 
 namespace kelo {
 

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/data_files.h"
-#include "app/form_lifecycle.h"
 #include "app/install_root.h"
-#include "app/main_window.h"
 #include "app/screen_fitting.h"
-#include "app/splash_window.h"
 #include "engine/link_cases.h"
-#include "engine/random_draw.h"
+#include "model/data_files.h"
+#include "model/form_services.h"
+#include "model/main_window.h"
+#include "model/random_draw.h"
+#include "model/splash_window.h"
 #include "player/sample_player.h"
 #include "player/score_display.h"
 #include "settings/user_settings.h"
@@ -38,6 +38,17 @@ void TmrVia_Timer(frmSplashKelo2020& s) {
     s.TmrVia.SetEnabled(false);
     ApriProgramma(s);
 }
+
+namespace {
+// Loads the main window on its first showing.
+void Show(frmKeloTrundo15& f) {
+    if (!f.Loaded) {
+        f.Loaded = true;
+        Form_Load(f);
+    }
+    f.sys.display.show(f);
+}
+}  // namespace
 
 void ApriProgramma(frmSplashKelo2020& s) {
     Show(*s.main);

@@ -2,9 +2,10 @@
 // installation loads): the whole composition, nested restarts included, on one core.
 #include <benchmark/benchmark.h>
 
-#include "app/main_window.h"
-#include "engine/compose_driver.h"
+#include "app/bind_events.h"
+#include "app/compose_button.h"
 #include "engine/link_cases.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
 
@@ -16,6 +17,7 @@ void BM_Composition(benchmark::State& state) {
     hp.clock.setTimeOfDay(10, 17, 42);
     hp.clock.freezeTimeOfDay(true);
     kelo::frmKeloTrundo15 f(hp.platform);
+    kelo::BindEvents(f);
     kelo::resetAllToFactory(f);
     kelo::CaricaPaginaCollegamento(f);  // the page of case 2, as the window shows it after loading
     f.cmdIncisi.Enabled = true;

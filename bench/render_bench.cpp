@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/desktop/form_painter.h"
 #include "platform/desktop/picture_cache.h"
 #include "platform/headless/headless_platform.h"

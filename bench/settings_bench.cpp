@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
 #include "settings/factory_record.h"

@@ -1,7 +1,7 @@
 // Building the main window's table store with every design value.
 #include <benchmark/benchmark.h>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 
 static void BM_BuildMainWindowStore(benchmark::State& state) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/cell_number.h"
 
 namespace kelo {
@@ -56,6 +56,20 @@ void CaricaPaginaCollegamento(frmKeloTrundo15& f) {
         page.Caption = f.lblCollegamento[add16(base, n)].Caption;
         page.Enabled = page.Caption != "X";
     }
+}
+
+void SalvaPaginaVista(frmKeloTrundo15& f) {
+    f.lblCopyCollegamento[0].Caption = f.lblCercaNota[0].Caption;
+    f.lblCopyCollegamento[1].Caption = f.lblCercaNota[5].Caption;
+    f.lblCopyCollegamento[2].Caption = f.lblCollegamento[0].Caption;
+}
+
+void RipristinaPaginaVista(frmKeloTrundo15& f) {
+    f.lblCercaNota[0].Caption = f.lblCopyCollegamento[0].Caption;
+    f.lblCercaNota[5].Caption = f.lblCopyCollegamento[1].Caption;
+    f.lblCollegamento[0].Caption = f.lblCopyCollegamento[2].Caption;
+    CaricaCasoCollegamento(f);
+    CaricaPaginaCollegamento(f);
 }
 
 }  // namespace kelo

@@ -24,4 +24,9 @@ void CaricaCasoCollegamento(frmKeloTrundo15& f);
 // a cell is enabled exactly when it is not "X".
 void CaricaPaginaCollegamento(frmKeloTrundo15& f);
 
+// The link page the user is viewing (case, bank base, held index), kept in
+// lblCopyCollegamento while a composition moves the case on show, and put back.
+void SalvaPaginaVista(frmKeloTrundo15& f);
+void RipristinaPaginaVista(frmKeloTrundo15& f);
+
 }  // namespace kelo

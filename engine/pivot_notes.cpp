@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "app/main_window.h"
-#include "engine/cell_access.h"
 #include "engine/pitch_names.h"
 #include "engine/weighted_draw.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

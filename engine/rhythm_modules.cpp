@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "engine/cell_access.h"
-#include "engine/compose_driver.h"
 #include "engine/weighted_draw.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "platform/dispatch.h"
 #include "platform/runtime_error.h"
 
 namespace kelo {
@@ -276,7 +276,7 @@ void ScegliQuartaCoppia(frmKeloTrundo15& f) {
         // on from its harmony stage over the rhythm the nested composition left.
         f.shpIncisi.BackColor = ColoreAcceso;
         Command1_Click(f);
-        cmdIncisi_Click(f);
+        raiseClick(f.cmdIncisi);
     } else {
         assignBars(f);
         DividiModuliInDueQuarti(f);

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "app/main_window.h"
 #include "engine/weighted_draw.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

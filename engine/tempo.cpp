@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "app/main_window.h"
-#include "engine/cell_access.h"
-#include "engine/random_draw.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "model/random_draw.h"
 
 namespace kelo {
 

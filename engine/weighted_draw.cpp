@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "engine/cell_access.h"
-#include "engine/random_draw.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "model/random_draw.h"
 #include "platform/runtime_error.h"
 
 namespace kelo {

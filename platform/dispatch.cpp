@@ -1,6 +1,7 @@
 #include "platform/dispatch.h"
 
 #include "platform/form.h"
+#include "platform/runtime_error.h"
 
 namespace kelo {
 
@@ -35,6 +36,11 @@ bool deliverEnter(Form& form) {
     for (const ControlRef& r : form.zOrder())
         if (r.control == c && r.kind == ControlKind::CommandButton) return deliverClick(*c);
     return false;
+}
+
+void raiseClick(Control& c) {
+    if (!c.On || !c.On->Click) raise(ErrorCode::InvalidCall, std::string("no click handler bound to ") + c.Name);
+    c.On->Click(c.Index);
 }
 
 }  // namespace kelo

@@ -15,4 +15,9 @@ bool deliverPress(Control& c, const MouseArgs& args = {});
 // Enter clicks the focused command button.
 bool deliverEnter(Form& form);
 
+// Runs a control's click handler as the program's own code calls it, whatever
+// the control's state: how a lower layer reaches a handler bound above it.
+// A control with no handler bound is the run-time error.
+void raiseClick(Control& c);
+
 }  // namespace kelo

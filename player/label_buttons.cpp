@@ -1,7 +1,7 @@
 #include "player/label_buttons.h"
 
-#include "app/colours.h"
-#include "app/main_window.h"
+#include "model/colours.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

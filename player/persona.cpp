@@ -1,8 +1,8 @@
 #include "player/persona.h"
 
-#include "app/main_window.h"
-#include "engine/cell_access.h"
-#include "engine/random_draw.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "model/random_draw.h"
 #include "player/sample_player.h"
 
 namespace kelo {

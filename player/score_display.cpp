@@ -1,8 +1,8 @@
 #include "player/score_display.h"
 
-#include "app/form_lifecycle.h"
-#include "app/install_root.h"
-#include "app/main_window.h"
+#include "model/data_files.h"
+#include "model/form_services.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

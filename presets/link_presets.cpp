@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

@@ -25,9 +25,4 @@ void lblDefault_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs& m);
 // Back to the normal look.
 void lblDefault_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs& m);
 
-// The 23 cells of lblNota (1..130) that always hold "X".
-bool isForbiddenPivotCell(int item);
-// The factory weight of lblNota(item), 0 for a cell that holds "X".
-int factoryPivotWeight(int item);
-
 }  // namespace kelo

@@ -1,6 +1,6 @@
 #include "settings/factory_record.h"
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_record.h"
 

@@ -3,7 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "app/colours.h"
+#include "model/colours.h"
+#include "model/pivot_grid.h"
 #include "settings/factory_defaults.h"
 #include "settings/reachable_links.h"
 #include "settings/settings_record.h"

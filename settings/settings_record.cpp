@@ -1,6 +1,6 @@
 #include "settings/settings_record.h"
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 
 namespace kelo {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "app/data_files.h"
+#include "model/data_files.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_record.h"
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/data_files.h"
+#include "model/data_files.h"
 
 extern char** environ;
 

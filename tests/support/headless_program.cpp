@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/data_files.h"
+#include "model/data_files.h"
 #include "settings/factory_record.h"
 
 namespace kelo::testing {

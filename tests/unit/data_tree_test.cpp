@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/data_files.h"
+#include "model/data_files.h"
 #include "support/sound_analysis.h"
 #include "support/wav_reader.h"
 

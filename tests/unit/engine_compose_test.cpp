@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/compose_driver.h"
+#include "app/compose_button.h"
 #include "engine/link_cases.h"
 #include "engine/rhythm_modules.h"
-#include "settings/factory_defaults.h"
 #include "engine_test_support.h"
+#include "settings/factory_defaults.h"
 
 using namespace kelo;
 using namespace kelo::enginetest;

@@ -2,12 +2,12 @@
 // draw from away from NumeroCasuale.
 #include <gtest/gtest.h>
 
-#include "engine/compose_driver.h"
+#include "app/compose_button.h"
 #include "engine/harmony.h"
-#include "engine/random_draw.h"
 #include "engine/song_form.h"
 #include "engine/weighted_draw.h"
 #include "engine_test_support.h"
+#include "model/random_draw.h"
 
 using namespace kelo;
 using namespace kelo::enginetest;

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "engine/compose_driver.h"
+#include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/pivot_notes.h"
 #include "engine/song_form.h"

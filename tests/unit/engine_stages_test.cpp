@@ -4,7 +4,7 @@
 #include <array>
 #include <set>
 
-#include "engine/compose_driver.h"
+#include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/melodic_links.h"
 #include "engine/pivot_notes.h"

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/colours.h"
-#include "app/main_window.h"
+#include "app/bind_events.h"
 #include "engine/link_cases.h"
 #include "engine/pitch_names.h"
+#include "model/colours.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 
 namespace kelo::enginetest {
@@ -20,6 +21,7 @@ struct EngineWindow {
         hp.random.reseedFallback(seed);
         hp.clock.freezeTimeOfDay(true);
         hp.clock.setTimeOfDay(hour, minute, second);
+        BindEvents(f);
         CaricaPaginaCollegamento(f);
         f.cmdIncisi.Enabled = true;
     }

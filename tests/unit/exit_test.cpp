@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/colours.h"
 #include "app/exit.h"
+#include "model/colours.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
 #include "support/headless_program.h"

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "presets/link_presets.h"
 

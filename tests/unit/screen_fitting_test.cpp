@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
 #include "app/screen_fitting.h"
-#include "app/splash_window.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 #include "platform/headless/headless_platform.h"
 
 using namespace kelo;

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/colours.h"
-#include "app/main_window.h"
+#include "model/colours.h"
+#include "model/main_window.h"
+#include "model/pivot_grid.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_error.h"
 #include "settings/factory_defaults.h"

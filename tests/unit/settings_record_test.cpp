@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/colours.h"
-#include "app/main_window.h"
+#include "model/colours.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
 #include "settings/factory_record.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_record.h"
 #include "settings/settings_record.h"

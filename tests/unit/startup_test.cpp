@@ -3,10 +3,10 @@
 #include <fstream>
 #include <set>
 
-#include "app/colours.h"
-#include "app/data_files.h"
 #include "app/startup.h"
-#include "engine/random_draw.h"
+#include "model/colours.h"
+#include "model/data_files.h"
+#include "model/random_draw.h"
 #include "platform/dispatch.h"
 #include "support/headless_program.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/colours.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "model/colours.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 #include "platform/cell_number.h"
 #include "platform/headless/headless_platform.h"
 

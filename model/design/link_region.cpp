@@ -1,7 +1,7 @@
 // The link page with its pager and figure rows, and the link bank behind it.
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
 
 namespace kelo::design {
 

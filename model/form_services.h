@@ -1,16 +1,12 @@
 #pragma once
-// What the windows do to themselves: load and show, unload, seed the generator,
-// and load a picture (a missing picture is the run-time error).
+// What the windows do to themselves: unload, seed the generator, and load a
+// picture (a missing picture is the run-time error).
 #include <string>
 
 namespace kelo {
 
 struct Form;
-struct Image;
-struct frmKeloTrundo15;
-struct frmSplashKelo2020;
 
-void Show(frmKeloTrundo15& f);
 void Unload(Form& f);
 void Randomize(Form& f);
 // The data path of the picture, checked to exist; raises FileNotFound otherwise.

@@ -1,4 +1,4 @@
-#include "engine/random_draw.h"
+#include "model/random_draw.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // The canvas outside the settings tables: logo and title, the score, the options
 // row, the bottom row and the exit question.
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
 
 namespace kelo::design {
 

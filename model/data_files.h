@@ -1,8 +1,12 @@
 #pragma once
-// Names of the data-tree files that are ours to choose. The program binds them
-// and the data-tree tool writes them, so both read them from here.
+// Paths into the data tree, and the names of its files that are ours to choose:
+// the program binds them and the data-tree tool writes them.
+#include <string>
 
 namespace kelo {
+
+// lblDir & "Kelo 2020\" & rest: every file of the data tree is named so.
+std::string DataPath(const std::string& root, const char* rest);
 
 // The installation's marker in "Kelo 2020\Dati\": finding it marks the install root.
 extern const char* const kMarkerFile;

@@ -1,8 +1,8 @@
-#include "app/design/main_design.h"
+#include "model/design/main_design.h"
 
-#include "app/design/regions.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
+#include "model/splash_window.h"
 
 namespace kelo {
 

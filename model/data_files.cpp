@@ -1,6 +1,8 @@
-#include "app/data_files.h"
+#include "model/data_files.h"
 
 namespace kelo {
+
+std::string DataPath(const std::string& root, const char* rest) { return root + "Kelo 2020\\" + rest; }
 
 const char* const kMarkerFile = "Kelo.ini";
 

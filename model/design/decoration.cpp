@@ -1,8 +1,8 @@
 // Region panels behind the tables and the fixed texts: headings, axis labels
 // and separators. Every panel sits 105 twips from its neighbours.
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
 
 namespace kelo::design {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers that give the design files one vocabulary for the kinds of cell
 // the window is made of.
-#include "app/colours.h"
+#include "model/colours.h"
 #include "platform/controls.h"
 
 namespace kelo::design {

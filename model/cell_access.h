@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "app/colours.h"
+#include "model/colours.h"
 #include "platform/cell_number.h"
 #include "platform/controls.h"
 

@@ -1,18 +1,9 @@
-#include "app/form_lifecycle.h"
+#include "model/form_services.h"
 
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "platform/form.h"
 #include "platform/runtime_error.h"
 
 namespace kelo {
-
-void Show(frmKeloTrundo15& f) {
-    if (!f.Loaded) {
-        f.Loaded = true;
-        Form_Load(f);
-    }
-    f.sys.display.show(f);
-}
 
 void Unload(Form& f) {
     if (!f.Loaded) return;

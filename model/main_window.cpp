@@ -1,6 +1,6 @@
-#include "app/main_window.h"
+#include "model/main_window.h"
 
-#include "app/design/main_design.h"
+#include "model/design/main_design.h"
 
 namespace kelo {
 

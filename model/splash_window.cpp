@@ -1,6 +1,6 @@
-#include "app/splash_window.h"
+#include "model/splash_window.h"
 
-#include "app/design/main_design.h"
+#include "model/design/main_design.h"
 
 namespace kelo {
 

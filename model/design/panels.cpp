@@ -1,8 +1,8 @@
 // The hidden panels: the engine panel, the scratch panels that are never shown
 // and the frame that holds the link bank; and the developer buttons on them.
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
 
 namespace kelo::design {
 

@@ -2,10 +2,10 @@
 // final notes, cadences and pivot-note weights.
 #include <string>
 
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
-#include "settings/factory_defaults.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
+#include "model/pivot_grid.h"
 
 namespace kelo::design {
 

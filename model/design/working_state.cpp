@@ -1,8 +1,8 @@
 // Design values of the working tables that later code relies on as initial
 // values: melody, draw scratch, reveal, playback, persona and title state.
-#include "app/design/design_kit.h"
-#include "app/design/regions.h"
-#include "app/main_window.h"
+#include "model/design/design_kit.h"
+#include "model/design/regions.h"
+#include "model/main_window.h"
 
 namespace kelo::design {
 

@@ -1,0 +1,70 @@
+#include "app/compose_button.h"
+
+#include <string>
+
+#include "engine/compose.h"
+#include "engine/link_cases.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "platform/runtime_error.h"
+#include "player/persona.h"
+#include "player/sequencer.h"
+
+namespace kelo {
+
+namespace {
+
+// Nesting of the running press: lives only while a press runs (the outermost
+// call starts it at zero), so nothing outlives the event.
+struct PressDepth {
+    int depth = 0;
+    int restarts = 0;
+};
+thread_local PressDepth tPress;
+
+struct NestedCall {
+    NestedCall() {
+        if (tPress.depth == 0) tPress.restarts = 0;
+        else if (++tPress.restarts > kMaxRestarts)
+            raise(ErrorCode::InvalidCall, "the composition restarted " + std::to_string(kMaxRestarts) +
+                                              " times in one press: the module pools cannot give four different pairs");
+        ++tPress.depth;
+    }
+    ~NestedCall() { --tPress.depth; }
+    NestedCall(const NestedCall&) = delete;
+    NestedCall& operator=(const NestedCall&) = delete;
+};
+
+}  // namespace
+
+void cmdIncisi_Click(frmKeloTrundo15& f) {
+    NestedCall press;
+
+    f.lblAvvertimento.Visible = false;
+    f.lblNumeroVariante.Caption = "0";
+    f.lblNumeroVariante.BackColor = ColoreSpento;
+    f.TmrReplay.SetEnabled(false);
+    f.lblPulsante[3].Enabled = false;
+    for (int i = 1; i <= 4; ++i) f.lblPuls[i].Enabled = false;
+    SalvaPaginaVista(f);  // the link stage moves the case on show
+
+    f.lblRipetizioni.Caption = "0";
+    f.lblVariante.Enabled = true;
+    if (f.TmrAudio.Enabled()) FermaEsecuzione(f);
+
+    f.cmdIncisi.Enabled = false;
+    f.lblScritteVarie[40].Visible = true;
+    f.TxtCompositore.Visible = false;
+    f.lblMem.Caption.clear();
+    f.lblStoComponendo.Caption = "1";
+    f.lblIncrementa.Caption = "0";
+
+    ComponiMelodia(f);
+
+    f.TmrMostraMelodia.SetEnabled(true);
+    RipristinaPaginaVista(f);
+    if (isOn(f.lblPulsante[7])) cmdKelo_Click(f);
+    f.FraStoComponendo.Visible = true;
+}
+
+}  // namespace kelo

@@ -1,0 +1,48 @@
+#include "engine/compose.h"
+
+#include "engine/harmony.h"
+#include "engine/melodic_links.h"
+#include "engine/pivot_notes.h"
+#include "engine/rhythm_modules.h"
+#include "engine/song_form.h"
+#include "engine/tempo.h"
+#include "model/cell_access.h"
+#include "model/main_window.h"
+#include "model/random_draw.h"
+
+namespace kelo {
+
+namespace {
+void clearHarmony(frmKeloTrundo15& f) {
+    f.lblArmonie[1].Visible = false;
+    f.lblArmonie[1].Caption = "DO+";
+    f.lblAccomp[1].Caption.clear();
+    for (int j = 2; j <= 16; ++j) {
+        f.lblArmonie[j].Visible = false;
+        f.lblArmonie[j].Caption.clear();
+        f.lblAccomp[j].Caption.clear();
+    }
+}
+}  // namespace
+
+void ComponiMelodia(frmKeloTrundo15& f) {
+    clearHarmony(f);
+
+    Command1_Click(f);
+    cmdScegliInciso_Click(f);
+    cmdScegliPrimiModuli_Click(f);
+    cmdScegliPrimiModuli2_Click(f);
+    cmdScegliArmonie_Click(f);
+    cmdRicercaNotePerno_Click(f);
+    cmdScegliCollegamento2_Click(f);
+
+    if (isOn(f.lblFreqIncisi[0])) {
+        int chance = number(f.lblRip);
+        int r = NumeroCasuale(f, 16);
+        if (r >= 1 && r <= chance) CopiaSezioneRipetuta(f);
+    }
+    if (isOn(f.lblPulsante[5])) ScegliVelocita(f);
+    ApplicaCadenza(f);
+}
+
+}  // namespace kelo

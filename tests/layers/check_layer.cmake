@@ -1,0 +1,36 @@
+# Compiles a one-line file per header with the include path of one layer: the
+# headers in ALLOWED must compile, those in REFUSED must not be found.
+# -DLAYER= -DCXX= -DINCLUDES=a|b -DALLOWED=h|h -DREFUSED=h|h -DWORK=folder
+string(REPLACE "|" ";" dirs "${INCLUDES}")
+string(REPLACE "|" ";" allowed "${ALLOWED}")
+string(REPLACE "|" ";" refused "${REFUSED}")
+set(flags)
+foreach(d ${dirs})
+  list(APPEND flags "-I${d}")
+endforeach()
+file(MAKE_DIRECTORY ${WORK})
+
+function(probe header result error)
+  file(WRITE ${WORK}/probe.cpp "#include \"${header}\"\n")
+  execute_process(COMMAND ${CXX} -std=c++20 -fsyntax-only ${flags} ${WORK}/probe.cpp
+                  RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_QUIET)
+  set(${result} ${rc} PARENT_SCOPE)
+  set(${error} "${err}" PARENT_SCOPE)
+endfunction()
+
+foreach(h ${allowed})
+  probe(${h} rc err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${LAYER} cannot include ${h}, which lies below it:\n${err}")
+  endif()
+endforeach()
+foreach(h ${refused})
+  probe(${h} rc err)
+  if(rc EQUAL 0)
+    message(FATAL_ERROR "${LAYER} compiles an include of ${h}, against the direction of the layers")
+  endif()
+  if(NOT err MATCHES "No such file")
+    message(FATAL_ERROR "${LAYER}: ${h} failed for another reason than its absence:\n${err}")
+  endif()
+endforeach()
+message(STATUS "${LAYER}: ${allowed} seen; ${refused} refused")
