@@ -9,8 +9,6 @@ namespace kelo::datatree {
 
 namespace {
 
-// Loud enough to use the range, with headroom for the fullest chord.
-constexpr double kGain = 2.5;
 constexpr int kReverbSend = 40;  // a little room around the piano
 constexpr int kReverbController = 91;
 
@@ -30,7 +28,7 @@ std::int16_t toPcm(float v) {
 }  // namespace
 
 std::vector<std::int16_t> render(const Performance& performance, const std::filesystem::path& soundFont) {
-    const ProgramSynth synth(soundFont, performance.program, kGain);
+    const ProgramSynth synth(soundFont, performance.program, performance.gain);
     fluid_synth_cc(synth.get(), 0, kReverbController, kReverbSend);
 
     std::vector<Event> events;
