@@ -17,6 +17,8 @@ constexpr double kChordHeld = 9.6;
 constexpr double kChordLength = 10.4;
 constexpr int kMelodyVelocity = 84;
 constexpr int kChordVelocity = 50;
+// Loud enough to use the range, with headroom for the fullest chord.
+constexpr double kGain = 2.5;
 
 struct NoteSample {
     const char* file;
@@ -65,10 +67,10 @@ const std::vector<ChordSample>& chords() {
 std::vector<SoundJob> pianoSampleJobs(const std::filesystem::path& suoni) {
     std::vector<SoundJob> jobs;
     for (const NoteSample& n : kNotes) {
-        jobs.push_back({suoni / n.file, {gm::kAcousticGrandPiano, {{n.key, kMelodyVelocity, 0.0, kNoteHeld}}, kNoteLength}});
+        jobs.push_back({suoni / n.file, {gm::kAcousticGrandPiano, {{n.key, kMelodyVelocity, 0.0, kNoteHeld}}, kNoteLength, kGain}});
     }
     for (const ChordSample& c : chords()) {
-        Performance chord{gm::kAcousticGrandPiano, {}, kChordLength};
+        Performance chord{gm::kAcousticGrandPiano, {}, kChordLength, kGain};
         for (int key : c.keys) chord.keys.push_back({key, kChordVelocity, 0.0, kChordHeld});
         jobs.push_back({suoni / c.file, chord});
     }

@@ -1,28 +1,16 @@
 #include "synth_performance.h"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <stdexcept>
-#include <string>
+
+#include "program_synth.h"
 
 namespace kelo::datatree {
 
 namespace {
 
-// Loud enough to use the range, with headroom for the fullest chord.
-constexpr double kGain = 2.5;
 constexpr int kReverbSend = 40;  // a little room around the piano
 constexpr int kReverbController = 91;
-
-struct SettingsDeleter {
-    void operator()(fluid_settings_t* s) const { delete_fluid_settings(s); }
-};
-struct SynthDeleter {
-    void operator()(fluid_synth_t* s) const { delete_fluid_synth(s); }
-};
 
 struct Event {
     long frame;
@@ -40,19 +28,7 @@ std::int16_t toPcm(float v) {
 }  // namespace
 
 std::vector<std::int16_t> render(const Performance& performance, const std::filesystem::path& soundFont) {
-    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
-    if (!settings) throw std::runtime_error("cannot start FluidSynth");
-    fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(settings.get(), "synth.gain", kGain);
-    // Only the instrument played is read from the (large) sound font.
-    fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
-    std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(settings.get()));
-    if (!synth) throw std::runtime_error("cannot start FluidSynth");
-    const int font = fluid_synth_sfload(synth.get(), soundFont.string().c_str(), 1);
-    if (font == FLUID_FAILED) throw std::runtime_error("cannot load the sound font " + soundFont.string());
-    if (fluid_synth_program_select(synth.get(), 0, font, 0, performance.program) != FLUID_OK) {
-        throw std::runtime_error("the sound font has no General MIDI program " + std::to_string(performance.program));
-    }
+    const ProgramSynth synth(soundFont, performance.program, performance.gain);
     fluid_synth_cc(synth.get(), 0, kReverbController, kReverbSend);
 
     std::vector<Event> events;

@@ -25,6 +25,7 @@ struct Performance {
     int program;      // General MIDI program
     std::vector<KeyPress> keys;
     double length;    // seconds rendered, release tails included
+    double gain;      // FluidSynth's master gain: the loudest moment stays below full scale
 };
 
 // Renders with FluidSynth, no audio device; interleaved stereo 16-bit at kSampleRate.

@@ -1,5 +1,7 @@
 #include "support/wav_reader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -51,7 +53,9 @@ std::optional<WavSound> readWav(const std::filesystem::path& file) {
             for (std::size_t f = 0; f < frames; ++f) {
                 double sum = 0;
                 for (int c = 0; c < sound.channels; ++c) {
-                    sum += static_cast<std::int16_t>(le16(b, body + 2 * (f * sound.channels + c)));
+                    const std::int16_t v = static_cast<std::int16_t>(le16(b, body + 2 * (f * sound.channels + c)));
+                    sum += v;
+                    sound.peak = std::max(sound.peak, std::abs(v / 32768.0));
                 }
                 sound.mono[f] = sum / sound.channels / 32768.0;
             }

@@ -10,6 +10,7 @@ struct WavSound {
     int sampleRate = 0;
     int channels = 0;
     std::vector<double> mono;  // channels averaged, full scale = 1.0
+    double peak = 0.0;         // largest magnitude on any one channel, full scale = 1.0
 
     double seconds() const { return sampleRate ? static_cast<double>(mono.size()) / sampleRate : 0.0; }
 };
