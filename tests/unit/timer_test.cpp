@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
@@ -94,4 +96,26 @@ TEST(Timers, ANewIntervalRestartsTheCountAndZeroNeverTicks) {
     t.SetInterval(0);
     c.hp.advance(5000);
     EXPECT_EQ(c.log.size(), 1u);
+}
+
+TEST(Timers, ADestroyedTimerIsForgottenEvenWhenItsOwnTickDestroysIt) {
+    static_assert(!std::is_copy_constructible_v<Timer> && !std::is_move_constructible_v<Timer>);
+    Clocked c;
+    auto idle = std::make_unique<Timer>(), self = std::make_unique<Timer>(), other = std::make_unique<Timer>();
+    c.watch(*idle, "idle", 10);
+    idle->SetEnabled(true);
+    idle.reset();
+    EXPECT_FALSE(c.hp.timers.nextDue());
+    c.watch(*self, "self", 100);
+    c.watch(*other, "other", 100);
+    self->OnTick = [&] {
+        self.reset();
+        other.reset();
+        c.log.push_back("self");
+    };
+    self->SetEnabled(true);
+    other->SetEnabled(true);
+    c.hp.advance(1000);
+    EXPECT_EQ(c.log, std::vector<std::string>{"self"});
+    EXPECT_FALSE(c.hp.timers.nextDue());
 }
