@@ -5,6 +5,10 @@
 
 namespace kelo {
 
+Timer::~Timer() {
+    if (scheduler) scheduler->disarm(*this);
+}
+
 void Timer::SetInterval(int ms) {
     if (ms == interval_) return;
     interval_ = ms;

@@ -104,8 +104,15 @@ struct Frame : Control {
     bool Border = false;
 };
 
+// Fixed in place: the scheduler that adopted it keeps its address, so a timer is
+// neither copied nor moved, and leaves the scheduler when destroyed.
 class Timer {
 public:
+    Timer() = default;
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    ~Timer();
+
     int Interval() const { return interval_; }
     void SetInterval(int ms);
     bool Enabled() const { return enabled_; }

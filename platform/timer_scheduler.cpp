@@ -37,7 +37,9 @@ bool TimerScheduler::fireDue(int64_t now) {
     first->due += first->Interval();
     if (first->due <= now) first->due = now + first->Interval();
     first->order = ++sequence_;
-    if (first->OnTick) first->OnTick();
+    // The handler may disarm, arm or destroy any timer, its own included: it runs on a
+    // copy, and nothing found before it runs is used after.
+    if (auto tick = first->OnTick) tick();
     if (changed) changed();
     return true;
 }

@@ -18,6 +18,7 @@ class TimerScheduler {
 public:
     explicit TimerScheduler(Clock& clock) : clock_(clock) {}
 
+    // An adopted timer must not outlive the scheduler.
     void adopt(Timer& t) { t.scheduler = this; }
     void arm(Timer& t);
     void disarm(Timer& t);

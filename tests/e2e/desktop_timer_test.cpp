@@ -16,30 +16,27 @@ void failAfter(int ms) {
 }
 }  // namespace
 
-TEST(DesktopTimers, TickInDueOrderOnTheEventLoopUntilDisabled) {
+// Their order is the scheduler's, tested on the virtual clock: here ticks come, then stop.
+TEST(DesktopTimers, TickOnTheEventLoopUntilDisabled) {
     DesktopPlatform desktop;
-    Timer fast, slow;
-    desktop.platform().timers.adopt(fast);
-    desktop.platform().timers.adopt(slow);
-    fast.SetInterval(20);
-    slow.SetInterval(50);
-    std::vector<std::string> ticks;
-    int fastTicks = 0;
-    fast.OnTick = [&] {
-        ticks.push_back("fast");
-        if (++fastTicks == 3) fast.SetEnabled(false);
+    Timer ticker, witness;  // a ticker still running would tick before the witness
+    for (Timer* t : {&ticker, &witness}) desktop.platform().timers.adopt(*t);
+    ticker.SetInterval(20);
+    witness.SetInterval(100);
+    int ticks = 0;
+    bool witnessed = false;
+    ticker.OnTick = [&] {
+        if (++ticks < 3) return;
+        ticker.SetEnabled(false);
+        witness.SetEnabled(true);
     };
-    slow.OnTick = [&] {
-        ticks.push_back("slow");
-        slow.SetEnabled(false);
-    };
+    witness.OnTick = [&] { witnessed = true; };
     desktop.run([&] {
-        fast.SetEnabled(true);
-        slow.SetEnabled(true);
-        EXPECT_TRUE(ticks.empty()) << "a timer enabled in an event ticks after it";
+        ticker.SetEnabled(true);
+        EXPECT_EQ(ticks, 0) << "a timer enabled in an event ticks after it";
     });
-    QTest::qWait(250);
-    EXPECT_EQ(ticks, (std::vector<std::string>{"fast", "fast", "slow", "fast"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return witnessed; }, 10000));
+    EXPECT_EQ(ticks, 3);
 }
 
 TEST(DesktopTimers, NoTickInterruptsAnEventThatWaitsInADialog) {
@@ -51,12 +48,13 @@ TEST(DesktopTimers, NoTickInterruptsAnEventThatWaitsInADialog) {
     t.OnTick = [&] { ++ticks; };
     desktop.run([&] {
         t.SetEnabled(true);
-        // A modal dialog spins the event loop inside the event.
-        desktop.gate().modal([] { QTest::qWait(80); });
+        // A modal dialog spins the event loop inside the event, past the tick's due time.
+        bool pastDue = false;
+        QTimer::singleShot(30, Qt::PreciseTimer, [&] { pastDue = true; });
+        desktop.gate().modal([&] { EXPECT_TRUE(QTest::qWaitFor([&] { return pastDue; }, 10000)); });
         EXPECT_EQ(ticks, 0);
     });
-    QTest::qWait(50);
-    EXPECT_GT(ticks, 0) << "the timer goes on once the event has returned";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 10000)) << "the timer goes on once the event has returned";
 }
 
 TEST(DesktopErrors, ARunTimeErrorInATickIsShownAndEndsTheProgramWithAFailure) {

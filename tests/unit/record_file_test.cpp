@@ -5,8 +5,10 @@
 
 #include "platform/local_files.h"
 #include "platform/record_file.h"
+#include "support/headless_program.h"
 
 using namespace kelo;
+namespace fs = std::filesystem;
 
 TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
     std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"), RecordValue::Text(""),
@@ -38,9 +40,7 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
 }
 
 TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / "kelo-local-files-test";
-    fs::remove_all(dir);
+    fs::path dir = kelo::testing::freshFolder("local-files");
     fs::create_directories(dir / "Kelo 2020" / "Dati");
     LocalFileSystem files(dir);
     ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "first"));
@@ -55,9 +55,7 @@ TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
 }
 
 TEST(LocalFiles, DrivePathsExistOnlyUnderADriveRoot) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / "kelo-drive-test";
-    fs::remove_all(dir);
+    fs::path dir = kelo::testing::freshFolder("drive");
     fs::create_directories(dir / "C" / "Programmi" / "Kelo 2020" / "Dati");
     { std::ofstream(dir / "C" / "Programmi" / "Kelo 2020" / "Dati" / "m.ini") << "x"; }
     LocalFileSystem noDrive(dir);

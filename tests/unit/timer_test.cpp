@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
@@ -66,18 +68,22 @@ TEST(Timers, DisableStopsTicksAndReEnablingARunningTimerDoesNotRestartIt) {
     EXPECT_EQ(c.log.back(), "t@1210");
 }
 
-TEST(Timers, AHandlerThatDisablesItselfGetsNoFurtherTick) {
+TEST(Timers, AHandlerMayDestroyItsOwnTimerAndOthersWhileEnabled) {
+    static_assert(!std::is_copy_constructible_v<Timer> && !std::is_move_constructible_v<Timer>);
     Clocked c;
-    Timer oneShot;
-    c.watch(oneShot, "once", 1000);
-    int ticks = 0;
-    oneShot.OnTick = [&] {
-        oneShot.SetEnabled(false);
-        ++ticks;
+    std::optional<Timer> self(std::in_place), other(std::in_place);
+    c.watch(*self, "self", 100);
+    c.watch(*other, "other", 100);
+    self->OnTick = [&] {
+        self.reset();
+        other.reset();
+        c.log.push_back("self");
     };
-    oneShot.SetEnabled(true);
-    c.hp.advance(5000);
-    EXPECT_EQ(ticks, 1);
+    self->SetEnabled(true);
+    other->SetEnabled(true);
+    c.hp.advance(1000);
+    EXPECT_EQ(c.log, std::vector<std::string>{"self"});
+    EXPECT_FALSE(c.hp.timers.nextDue()) << "destroyed timers are forgotten";
 }
 
 TEST(Timers, ANewIntervalRestartsTheCountAndZeroNeverTicks) {
