@@ -19,16 +19,6 @@ std::vector<SoundEvent> speak(int previous, int line) {
 }
 }  // namespace
 
-TEST(Persona, SaysNothingWhenNotReady) {
-    EngineWindow w;
-    w.f.lblKeloPrecedente.BackColor = ColoreAcceso;
-    cmdKelo_Click(w.f);
-    EXPECT_TRUE(w.hp.sound.events.empty());
-    EXPECT_EQ(w.f.lblK.Caption, "0");
-    EXPECT_EQ(w.f.lblKelo[0].Caption, "1");
-    EXPECT_EQ(w.hp.random.drawn, 0);
-}
-
 TEST(Persona, FirstCommentIsNotTheGreetingAndClosesIt) {
     EngineWindow w(1, 0, 0, 0);
     w.hp.random.push({uFor(1, 12), uFor(7, 12)});  // line 1 was said (the greeting): drawn again
@@ -64,9 +54,15 @@ TEST(Persona, SpeaksEachLineOnceACycleAndNeverTwiceInARow) {
     }
 }
 
-TEST(Persona, GivesUpSilentlyAfterAThousandTries) {
+TEST(Persona, SaysNothingWhenNotReadyAndGivesUpSilentlyAfterAThousandTries) {
     EngineWindow w;
+    w.f.lblKeloPrecedente.BackColor = ColoreAcceso;  // the reveal has not ended
+    cmdKelo_Click(w.f);
+    EXPECT_EQ(w.f.lblK.Caption, "0");
+    EXPECT_EQ(w.hp.random.drawn, 0);
+
     // Eleven lines said, the only free one is the one said last: nothing can be drawn.
+    w.f.lblKeloPrecedente.BackColor = ColoreKeloPronto;
     for (int i = 1; i <= 12; ++i) w.f.lblScegliTitolo[i].BorderStyle = i == 4 ? 0 : 1;
     w.f.lblKelo[0].Caption = "11";
     w.f.lblKeloPrecedente.Caption = "4";

@@ -11,6 +11,7 @@
 #include "model/colours.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
+#include "settings/settings_record.h"
 
 namespace kelo::enginetest {
 
@@ -74,23 +75,8 @@ inline void putForbiddenRows(frmKeloTrundo15& f) {
     CaricaPaginaCollegamento(f);
 }
 
-// Every settings cell as text and colour, to prove a failed draw changed none.
-inline std::vector<std::string> settingsSnapshot(frmKeloTrundo15& f) {
-    std::vector<std::string> s;
-    auto add = [&](const Label& c) { s.push_back(c.Caption + "|" + std::to_string(c.BackColor)); };
-    for (int i = 1; i <= 16; ++i) add(f.lblInciso[i]);
-    for (int i = 0; i <= 16; ++i) add(f.lblFreqIncisi[i]);
-    add(f.lblRip);
-    for (int i = 0; i <= 13; ++i) add(f.lblCadenza[i]), add(f.lblFreCad[i]);
-    for (int i = 1; i <= 13; ++i) add(f.lblModulo[i]), add(f.lblModuloB[i]);
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 25, 26}) add(f.lblFreqInc[i]), add(f.lblFreIncB[i]);
-    for (int i = 0; i <= 9; ++i) add(f.lblAccordi[i]);
-    for (int i = 0; i <= 4; ++i) add(f.lblNotafinale[i]);
-    for (int i = 0; i <= 130; ++i) add(f.lblNota[i]);
-    for (int i = 81; i <= 1120; ++i) add(f.lblCollegamento[i]);
-    add(f.lblScritteVarie[75]);
-    return s;
-}
+// Every setting as the settings record holds it, to prove a failed draw changed none.
+inline std::string settingsSnapshot(frmKeloTrundo15& f) { return formatRecord(collectSettingsRecord(f)); }
 
 // Switches a list of cells on or off by background.
 inline void setSwitches(ControlArray<Label>& a, int lo, int hi, bool on) {
