@@ -11,6 +11,7 @@
 #include "engine/link_cases.h"
 #include "engine/rhythm_modules.h"
 #include "engine_test_support.h"
+#include "presets/link_presets.h"
 #include "settings/factory_defaults.h"
 
 using namespace kelo;
@@ -19,16 +20,14 @@ using namespace kelo::enginetest;
 namespace {
 
 // One way to prepare the settings before composing. To run the invariants on
-// other settings (the factory link weights, say), add one line to kSettings.
+// other settings, add one line to kSettings.
 struct SettingsCase {
     const char* name;
     std::function<void(frmKeloTrundo15&)> prepare;
 };
 
-void designValues(frmKeloTrundo15&) {}
-
 void switchesOff(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     setSwitches(f.lblInciso, 1, 15, false);
     for (int i : {3, 6, 7, 15}) f.lblInciso[i].BackColor = ColoreAcceso;  // AABA, ABAB, ABBA, ABCD
     f.lblInciso[16].Caption = "4";
@@ -43,7 +42,7 @@ void switchesOff(frmKeloTrundo15& f) {
 }
 
 void oddWeights(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     for (int i = 1; i <= 15; ++i) f.lblFreqIncisi[i].Caption = std::to_string(1 + (i * 5) % 16);
     for (int i = 1; i <= 13; ++i) {
         f.lblFreqInc[i].Caption = std::to_string(1 + (i * 3) % 16);
@@ -62,7 +61,7 @@ void oddWeights(frmKeloTrundo15& f) {
 }
 
 void smallestPools(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 9, 13}, 4);  // "4" among them: whole notes
     onlyModules(f.lblModuloB, f.lblFreIncB, {1, 6, 8, 12}, 4);
     f.lblFreqIncisi[0].BackColor = ColoreSpento;  // "Copy" off
@@ -70,12 +69,21 @@ void smallestPools(frmKeloTrundo15& f) {
 
 const SettingsCase kSettings[] = {
     {"FactorySettings", resetAllToFactory},
-    {"DesignValues", designValues},
-    {"DesignWithForbiddenLinkRows", putForbiddenRows},
+    {"DesignValues", [](frmKeloTrundo15&) {}},
     {"SwitchesOff", switchesOff},
     {"OddWeights", oddWeights},
     {"SmallestPools", smallestPools},
 };
+
+// Link case of a (pivot, chord) pair, 1..13.
+int linkCaseOf(const std::string& pivot, const std::string& chord) {
+    for (int n = 1; n <= 13; ++n) {
+        const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
+        if (pivot == c.pivot && (chord == c.chord || (pivot != "DO" && pivot != "SOL" && pivot != "do'")))
+            return n;
+    }
+    return 0;
+}
 
 const PivotBlock* blockOf(const std::string& chord) {
     for (const PivotBlock& b : pivotBlocks())

@@ -14,6 +14,7 @@
 #include "engine/song_form.h"
 #include "engine/tempo.h"
 #include "engine_test_support.h"
+#include "presets/link_presets.h"
 
 using namespace kelo;
 using namespace kelo::enginetest;
@@ -89,20 +90,6 @@ TEST(SectionCopy, CopiesTheSourceSectionOntoItsTargetUnlessTheTargetEndsOnADotte
             EXPECT_EQ(melodyCells(w.f), melodyCells(e.f));
         }
     }
-}
-
-// A list that ends before row 13: the rows below the last candidate hold "" and
-// must never be read as numbers.
-TEST(ModuleLists, AShortListIsNeverReadPastItsLastCandidate) {
-    EngineWindow w(9);
-    onlyModules(w.f.lblModulo, w.f.lblFreqInc, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 6);
-    onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {3, 5, 7, 9, 11}, 5);
-    for (int i = 0; i < 300; ++i) ASSERT_NO_THROW(cmdIncisi_Click(w.f)) << i;
-    for (int k = 11; k <= 13; ++k)
-        EXPECT_EQ(w.f.lblScegliModulo[k].Caption + w.f.lblMin[k].Caption + w.f.lblMax[k].Caption, "") << k;
-    // The pool of a second list with pool size = number on holds every module on.
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(w.f.lblScegliModuloB[k].BackColor, ColoreAcceso) << k;
-    EXPECT_EQ(w.f.lblScegliModuloB[6].BackColor, ColoreSpento);
 }
 
 TEST(ModuleLists, ACountBelowTheModulesOnLeavesTheRestOutOfTheDraw) {
@@ -354,7 +341,7 @@ TEST(Links, SlotsFollowTheCodeTable) {
 // pivot alone instead of dividing by a total of 0.
 TEST(Links, AForbiddenRowKeepsThePivotAloneWithoutADraw) {
     EngineWindow w;
-    putForbiddenRows(w.f);
+    ImpostaCollegamentiDefault(w.f);
     // Case 2 (DO under DO+) before SI: a row the pivot matrix forbids.
     for (int c = 1; c <= 8; ++c) ASSERT_EQ(w.f.lblCollegamento[160 + 56 + c].Caption, "X");
     for (const char* code : {"1 1", "RP"}) {

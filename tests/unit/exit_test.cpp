@@ -125,24 +125,21 @@ TEST_F(Exit, TheDesktopsCloseRequestAsksTheQuestionInsteadOfLosingTheSettings) {
     EXPECT_FALSE(f.Loaded);
 }
 
-TEST_F(Exit, TheLogoTogglesTheEnginePanelAtItsUnscaledPlace) {
+TEST_F(Exit, TheLogoTogglesTheEnginePanelAndAnyFixedTextHidesFrameFive) {
     ASSERT_TRUE(deliverClick(f.ImgLogo));
     EXPECT_TRUE(f.Frame3.Visible);
     EXPECT_EQ(f.Frame3.Left, 0);
-    EXPECT_EQ(f.Frame3.Top, 6240);
+    EXPECT_EQ(f.Frame3.Top, 6240);  // unscaled
     ASSERT_TRUE(deliverClick(f.ImgLogo));
     EXPECT_FALSE(f.Frame3.Visible);
     AlternaPannelloInterno(f);
     EXPECT_TRUE(f.Frame3.Visible);
     EXPECT_EQ(f.Frame3.Top, 5880);
-}
 
-TEST_F(Exit, AClickOnAnyFixedTextHidesFrameFive) {
-    f.Frame5.Visible = true;
-    ASSERT_TRUE(deliverClick(f.lblScritteVarie[75]));
-    EXPECT_FALSE(f.Frame5.Visible);
-    f.Frame5.Visible = true;
     f.FraESci.Visible = true;
-    ASSERT_TRUE(deliverClick(f.lblScritteVarie[87]));  // the exit question's text too
-    EXPECT_FALSE(f.Frame5.Visible);
+    for (int text : {75, 87}) {  // 87: the exit question's text too
+        f.Frame5.Visible = true;
+        ASSERT_TRUE(deliverClick(f.lblScritteVarie[text]));
+        EXPECT_FALSE(f.Frame5.Visible) << text;
+    }
 }

@@ -52,15 +52,6 @@ TEST_F(UserSettings, WhatOneRunSavesTheNextLoadsAndTheFileStays) {
     EXPECT_FALSE(fs::exists(bad));
 }
 
-TEST_F(UserSettings, PathStartsWithTheInstallRoot) {
-    f.lblDir.Caption = "Programmi\\";
-    EXPECT_EQ(userSettingsPath(f), "Programmi\\Kelo 2020\\Dati\\User.txt");
-    spit(root / "Programmi" / "Kelo 2020" / "Dati" / "User.txt", factoryRecordWith({{89, "\"3\""}}));
-    CaricaImpostazioniUtente(f);
-    EXPECT_TRUE(hp.display.messages.empty());
-    EXPECT_EQ(f.lblRip.Caption, "3");
-}
-
 TEST_F(UserSettings, MissingFileStartsFromTheFactorySettings) {
     CaricaImpostazioniUtente(f);
     ASSERT_EQ(hp.display.messages.size(), 1u);
