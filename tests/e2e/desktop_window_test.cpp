@@ -34,10 +34,8 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
 
-    void press(const Control& c, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(window, b, {}, centreOf(c)); }
-    void release(const Control& c, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseRelease(window, b, {}, centreOf(c));
-    }
+    void press(const Control& c) { QTest::mousePress(window, Qt::LeftButton, {}, centreOf(c)); }
+    void release(const Control& c) { QTest::mouseRelease(window, Qt::LeftButton, {}, centreOf(c)); }
 
     DesktopPlatform desktop;
     DesktopTestForm form{desktop.platform()};
@@ -49,9 +47,7 @@ using Log = std::vector<std::string>;
 
 }  // namespace
 
-TEST(FormPainter, DrawsColoursBlueInTheHighByteAndFramesWithTheirChildren) {
-    DesktopPlatform desktop;
-    DesktopTestForm form(desktop.platform());
+TEST_F(DesktopWindow, PaintsColoursBlueInTheHighByteAndFramesWithTheirChildren) {
     QImage image = renderForm(form);
     ASSERT_EQ(image.size(), QSize(200, 200));
     EXPECT_EQ(at(image, form.panel), QColor(0, 0, 255)) << "&HFF0000 is blue";
@@ -71,9 +67,7 @@ TEST(FormPainter, DrawsColoursBlueInTheHighByteAndFramesWithTheirChildren) {
     EXPECT_EQ(at(image, form.cell), QColor(255, 255, 255));
 }
 
-TEST(FormPainter, DrawsDisabledTextGreyedAndTheHeldBorder) {
-    DesktopPlatform desktop;
-    DesktopTestForm form(desktop.platform());
+TEST_F(DesktopWindow, PaintsDisabledTextGreyedAndTheHeldBorder) {
     form.other.Caption = "WWWW";
     form.other.Font = {"MS Sans Serif", 13.5f, true, false};
     auto darkest = [&](const QImage& image) {
@@ -97,9 +91,7 @@ TEST(FormPainter, DrawsDisabledTextGreyedAndTheHeldBorder) {
     EXPECT_EQ(image.pixelColor(r.center()), QColor(255, 255, 255));
 }
 
-TEST(FormLayout, HitsTheTopmostControlThatTakesTheMouse) {
-    DesktopPlatform desktop;
-    DesktopTestForm form(desktop.platform());
+TEST_F(DesktopWindow, HitsTheTopmostControlThatTakesTheMouse) {
     FormLayout layout(form);
     auto hit = [&](const Control& c) {
         return layout.hitTest(absoluteLeft(c) + c.Width / 2, absoluteTop(c) + c.Height / 2);
@@ -236,13 +228,8 @@ TEST_F(DesktopWindow, ACloseRequestIsRefusedAndPassedToTheProgram) {
     EXPECT_EQ(asked, 1);
 }
 
-TEST(DesktopDisplay, FocusGivesTheControlTheKeyboardAndUnloadingTheLastWindowEndsTheLoop) {
-    DesktopPlatform desktop;
-    DesktopTestForm form(desktop.platform());
-    desktop.run([&] {
-        desktop.display().show(form);
-        desktop.display().focus(form, form.button);
-    });
+TEST_F(DesktopWindow, FocusGivesTheControlTheKeyboardAndUnloadingTheLastWindowEndsTheLoop) {
+    desktop.run([&] { desktop.display().focus(form, form.button); });
     EXPECT_EQ(form.ActiveControl, &form.button);
     Timer bye;
     desktop.platform().timers.adopt(bye);
