@@ -51,7 +51,7 @@ void oddWeights(frmKeloTrundo15& f) {
     }
     f.lblFreqInc[26].Caption = "13";
     f.lblFreIncB[26].Caption = "9";
-    const char* chords[10] = {"1", "1", "16", "3", "2", "9", "1", "16", "5", "1"};
+    const char* chords[10] = {"1", "1", "0", "3", "2", "9", "1", "16", "5", "1"};  // never FA+ after DO+
     for (int i = 1; i <= 9; ++i) f.lblAccordi[i].Caption = chords[i];
     const char* finals[5] = {"1", "0", "0", "7", "1"};
     for (int i = 1; i <= 4; ++i) f.lblNotafinale[i].Caption = finals[i];
@@ -85,8 +85,17 @@ int linkCaseOf(const std::string& pivot, const std::string& chord) {
     return 0;
 }
 
+// The candidates of each chord in the pivot matrix, and the base of their block.
+struct PivotBlock {
+    const char* chord;
+    int base;
+    std::vector<std::string> tones;
+};
 const PivotBlock* blockOf(const std::string& chord) {
-    for (const PivotBlock& b : pivotBlocks())
+    static const PivotBlock blocks[] = {{"DO+", 0, {"DO", "MI", "SOL", "do'"}},
+                                        {"SOL+", 40, {"si", "RE", "SOL", "SI", "re'"}},
+                                        {"FA+", 90, {"DO", "FA", "LA", "do'"}}};
+    for (const PivotBlock& b : blocks)
         if (chord == b.chord) return &b;
     return nullptr;
 }
@@ -153,9 +162,19 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
     for (int j = 2; j <= 16; ++j)
         EXPECT_TRUE(f.lblDueQuarti[j].Caption != "0" || f.lblArmonie[j].Caption == f.lblArmonie[j - 1].Caption) << j;
     for (int j = 2; j <= 15; ++j) EXPECT_NE(blockOf(f.lblArmonie[j].Caption), nullptr) << j;
+    // A drawn chord (2..12) follows its predecessor in its section with a weight:
+    // item 3(p-1)+n, DO+ 1, FA+ 2, SOL+ 3.
+    auto chordNumber = [&](int j) { return std::string("DO+FA+SOL+").find(f.lblArmonie[j].Caption) / 3 + 1; };
+    for (int j = 2; j <= 12; ++j)
+        EXPECT_TRUE(f.lblDueQuarti[j].Caption == "0" || j % 4 == 1 ||
+                    f.lblAccordi[static_cast<int>(3 * (chordNumber(j - 1) - 1) + chordNumber(j))].Caption != "0")
+            << j << ": " << f.lblArmonie[j - 1].Caption << " to " << f.lblArmonie[j].Caption;
 
-    // Pivots: a tone of the chord for every half-bar not held over.
-    for (int j = 1; j <= 15; ++j) {
+    // Pivots, from the end: a tone of the chord for every half-bar not held over,
+    // with a weight (no "X", no "0") before the pivot that follows it in its
+    // section (a copied section may meet its neighbours on any pivot).
+    int next = wholeAt15 ? 15 : 16;
+    for (int j = next - 1; j >= 1; --j) {
         const std::string& pivot = f.lblPerno[j].Caption;
         if (f.lblDueQuarti[j].Caption == "0") {
             EXPECT_EQ(pivot, "") << j;
@@ -163,7 +182,12 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
         }
         const PivotBlock* b = blockOf(f.lblArmonie[j].Caption);
         ASSERT_NE(b, nullptr);
-        EXPECT_NE(std::find(b->tones.begin(), b->tones.end(), pivot), b->tones.end()) << j << " " << pivot;
+        auto k = std::find(b->tones.begin(), b->tones.end(), pivot) - b->tones.begin();
+        ASSERT_LT(static_cast<size_t>(k), b->tones.size()) << j << " " << pivot;
+        const std::string& w = f.lblNota[b->base + pitchNumber(f.lblPerno[next].Caption) + 10 * static_cast<int>(k)].Caption;
+        EXPECT_TRUE((j - 1) / 4 != (next - 1) / 4 || (w != "X" && w != "0"))
+            << j << ": " << pivot << " before " << f.lblPerno[next].Caption;
+        next = j;
     }
     if (wholeAt15) {
         EXPECT_EQ(f.lblPerno[15].Caption + "|" + f.lblPerno[16].Caption, "DO|");

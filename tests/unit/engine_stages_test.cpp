@@ -187,19 +187,6 @@ TEST(Cadence, AWholeNoteAtThirteenOrFifteenRewritesTheCadenceChords) {
     EXPECT_EQ(joined(w.f.lblAccomp, 13, 16), "2|5|1|");
 }
 
-// Item 3(p-1)+n is the weight of chord n after chord p, DO+ 1, FA+ 2, SOL+ 3:
-// with one weight per row the chain runs DO+, SOL+, FA+, DO+, ...
-TEST(Harmony, TransitionWeightsAreIndexedByPreviousThenNextChord) {
-    EngineWindow w;
-    const char* weights[10] = {"", "0", "0", "16", "16", "0", "0", "0", "16", "0"};
-    for (int i = 1; i <= 9; ++i) w.f.lblAccordi[i].Caption = weights[i];
-    for (int j = 1; j <= 16; ++j) w.f.lblDueQuarti[j].Caption = "2";
-    w.f.lblArmonie[1].Caption = "DO+";
-    cmdScegliArmonie_Click(w.f);
-    const char* cycle[3] = {"DO+", "SOL+", "FA+"};
-    for (int k = 1; k <= 12; ++k) EXPECT_EQ(w.f.lblArmonie[k].Caption, cycle[(k - 1) % 3]) << k;
-}
-
 TEST(Accompaniment, PicksTheCodeByChordPivotAndDrawAndLeavesTheCadenceAlone) {
     EngineWindow w(1, 0, 0, 0);
     setColumn(w.f.lblArmonie, "DO+|DO+|SOL+|SOL+|FA+|FA+|FA+|FA+|FA+|DO+|SOL+|DO+|x|x|x|x");
@@ -225,20 +212,6 @@ TEST(Pivots, AWholeNoteAtFifteenEndsOnDO) {
         EXPECT_EQ(joined(w.f.lblDueQuarti, 15, 16), "4|0");
         EXPECT_EQ(w.f.lblFine[0].Caption, "old");  // no final-note draw
         EXPECT_EQ(w.f.lblNotaEsaminata.Caption, w.f.lblPerno[2].Caption);
-    }
-}
-
-TEST(Pivots, TheNoteAfterAWholeNoteIsThePivotTwoHalfBarsOn) {
-    EngineWindow w;
-    setColumn(w.f.lblDueQuarti, "2|2|4|0|2|2|2|2|2|2|2|2|2|2|2|2");
-    for (int j = 1; j <= 15; ++j) w.f.lblArmonie[j].Caption = "DO+";
-    const std::vector<const char*>& tones = pivotBlocks()[0].tones;
-    for (int i = 0; i < 50; ++i) {
-        AssegnaNotePerno(w.f);
-        EXPECT_EQ(w.f.lblPerno[4].Caption, "");
-        // The whole note's search looked at pivot 5: DO before re' or SI would be "X".
-        int k3 = static_cast<int>(std::find(tones.begin(), tones.end(), w.f.lblPerno[3].Caption) - tones.begin());
-        EXPECT_NE(w.f.lblNota[pitchNumber(w.f.lblPerno[5].Caption) + 10 * k3].Caption, "X");
     }
 }
 

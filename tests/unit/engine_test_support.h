@@ -33,20 +33,6 @@ struct EngineWindow {
 // With the clock at 00:00:00, NumeroCasuale(K) = floor(K u) + 1: the u that gives r.
 inline float uFor(int r, int K) { return (static_cast<float>(r) - 0.5f) / static_cast<float>(K); }
 
-// The candidates of each chord in the pivot matrix, in the order of its blocks.
-struct PivotBlock {
-    const char* chord;
-    std::vector<const char*> tones;
-};
-inline const std::vector<PivotBlock>& pivotBlocks() {
-    static const std::vector<PivotBlock> blocks = {
-        {"DO+", {"DO", "MI", "SOL", "do'"}},
-        {"SOL+", {"si", "RE", "SOL", "SI", "re'"}},
-        {"FA+", {"DO", "FA", "LA", "do'"}},
-    };
-    return blocks;
-}
-
 // Every setting as the settings record holds it, to prove a failed draw changed none.
 inline std::string settingsSnapshot(frmKeloTrundo15& f) { return formatRecord(collectSettingsRecord(f)); }
 
