@@ -71,7 +71,8 @@ TEST_F(DesktopWindow, PaintsDisabledTextGreyedAndTheHeldBorder) {
     form.other.Caption = "WWWW";
     form.other.Font = {"MS Sans Serif", 13.5f, true, false};
     auto darkest = [&](const QImage& image) {
-        QRect r = pixelRect(form.other.Left, form.other.Top, form.other.Width, form.other.Height).adjusted(2, 2, -2, -2);
+        QRect r = pixelRect(form.other.Left, form.other.Top, form.other.Width, form.other.Height);
+        r.adjust(2, 2, -2, -2);
         int best = 255;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) best = std::min(best, qGray(image.pixel(x, y)));

@@ -6,7 +6,8 @@
 using namespace kelo;
 
 TEST(CellNumber, ReadsDecimalTextOf16BitIntegers) {
-    const std::pair<const char*, int> good[] = {{"0", 0}, {"16", 16}, {"-32768", -32768}, {"32767", 32767}, {"0160", 160}};
+    const std::pair<const char*, int> good[] = {
+        {"0", 0}, {"16", 16}, {"-32768", -32768}, {"32767", 32767}, {"0160", 160}};
     for (const auto& [text, value] : good) EXPECT_EQ(val16(text), value) << text;
     EXPECT_EQ(add16(32766, 1), 32767);
     EXPECT_EQ(str16(-5), "-5");

@@ -184,7 +184,8 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
         ASSERT_NE(b, nullptr);
         auto k = std::find(b->tones.begin(), b->tones.end(), pivot) - b->tones.begin();
         ASSERT_LT(static_cast<size_t>(k), b->tones.size()) << j << " " << pivot;
-        const std::string& w = f.lblNota[b->base + pitchNumber(f.lblPerno[next].Caption) + 10 * static_cast<int>(k)].Caption;
+        const int item = b->base + pitchNumber(f.lblPerno[next].Caption) + 10 * static_cast<int>(k);
+        const std::string& w = f.lblNota[item].Caption;
         EXPECT_TRUE((j - 1) / 4 != (next - 1) / 4 || (w != "X" && w != "0"))
             << j << ": " << pivot << " before " << f.lblPerno[next].Caption;
         next = j;

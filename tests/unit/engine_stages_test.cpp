@@ -78,13 +78,15 @@ TEST(SectionCopy, CopiesTheSourceSectionOntoItsTargetUnlessTheTargetEndsOnADotte
             EngineWindow w, e;  // e: what the copy must give
             markedMelody(w.f, c.form);
             markedMelody(e.f, c.form);
-            if (dotted) w.f.lblDueQuarti[4 * std::max(c.t, 1)].Caption = e.f.lblDueQuarti[4 * std::max(c.t, 1)].Caption = "RP";
+            const int end = 4 * std::max(c.t, 1);  // last half-bar of the target
+            if (dotted) w.f.lblDueQuarti[end].Caption = e.f.lblDueQuarti[end].Caption = "RP";
             if (c.s && !dotted) {
                 // The source's bars, half-bars and notes over the target's.
                 int d = 4 * (c.t - c.s);
                 for (int b : {2 * c.s - 1, 2 * c.s}) e.f.lblMod[b + d / 2].Caption = e.f.lblMod[b].Caption;
                 for (int j = 4 * c.s - 3; j <= 4 * c.s; ++j) {
-                    for (auto* a : {&e.f.lblDueQuarti, &e.f.lblPerno, &e.f.lblArmonie}) (*a)[j + d].Caption = (*a)[j].Caption;
+                    for (auto* a : {&e.f.lblDueQuarti, &e.f.lblPerno, &e.f.lblArmonie})
+                        (*a)[j + d].Caption = (*a)[j].Caption;
                     e.f.lblArmonie[j + d].Visible = e.f.lblArmonie[j].Visible;
                 }
                 for (int k = 8 * c.s - 7; k <= 8 * c.s; ++k) e.f.lblMelos[k + 2 * d].Caption = e.f.lblMelos[k].Caption;

@@ -102,7 +102,8 @@ TEST(ExitEarly, YesBeforeTheGreetingKeepsTheFarewellOnScreen) {
 
 TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
     std::string old = p.readFile("Kelo 2020/Dati/User.txt");
-    std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");  // the temporary file cannot be made
+    // Something in the way of the temporary file.
+    std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");
     f.lblFreqInc[3].Caption = "5";
     openQuestion();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
