@@ -57,6 +57,7 @@ void oddWeights(frmKeloTrundo15& f) {
     for (int i = 1; i <= 4; ++i) f.lblNotafinale[i].Caption = finals[i];
     for (int i = 1; i <= 130; ++i)
         if (f.lblNota[i].Caption != "X") f.lblNota[i].Caption = std::to_string(1 + (i * 13) % 16);
+    f.lblNota[91].Caption = "0";  // FA+: DO before si; only FA is left there
     f.lblRip.Caption = "5";
 }
 

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 
 #include "app/compose_button.h"
 #include "engine/harmony.h"
@@ -228,30 +227,6 @@ TEST(Pivots, FinalWeightsOfZeroLeaveOnlyDOAndOnlyTheTextZeroExcludes) {
             ASSERT_EQ(w.f.lblFine[0].Caption, "DO") << zero;
         }
         EXPECT_EQ(w.f.lblFine[1].Caption + " " + w.f.lblMinFine[1].Caption + " " + w.f.lblMaxFine[1].Caption, first);
-    }
-}
-
-TEST(Pivots, ASearchDrawsOnlyAllowedTonesOfTheChord) {
-    struct Case {
-        const char* chord;
-        const char* next;
-        std::set<std::string> allowed;
-        int zeroed;  // a pivot weight set to "0"
-    };
-    // FA+ before si: LA and do' are "X", and a weight "0" takes DO out.
-    const Case cases[] = {{"SOL+", "FA", {"RE", "SOL", "re'"}, 0}, {"DO+", "re'", {"SOL", "do'"}, 0},
-                          {"FA+", "si", {"DO", "FA"}, 0}, {"FA+", "si", {"FA"}, 91}};
-    for (const Case& c : cases) {
-        EngineWindow w;
-        if (c.zeroed) w.f.lblNota[c.zeroed].Caption = "0";
-        std::set<std::string> seen;
-        for (int i = 0; i < 300; ++i) {
-            w.f.lblAccordoEsaminato.Caption = c.chord;
-            w.f.lblNotaEsaminata.Caption = c.next;
-            cmdTrovaNotePerno_Click(w.f);
-            seen.insert(w.f.lblNotaPernoScelta.Caption);
-        }
-        EXPECT_EQ(seen, c.allowed) << c.chord << " before " << c.next;
     }
 }
 
