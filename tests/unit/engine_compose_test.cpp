@@ -25,6 +25,7 @@ struct SettingsCase {
     const char* name;
     std::function<void(frmKeloTrundo15&)> prepare;
 };
+void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
 
 void switchesOff(frmKeloTrundo15& f) {
     ImpostaCollegamentiDefault(f);
