@@ -22,6 +22,27 @@ fs::path freshFolder(const std::string& name) {
     return dir;
 }
 
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string factoryRecordWith(const RecordEdits& edits, int upTo) {
+    static const std::string factory = [] {
+        HeadlessPlatform scratch;
+        return FactorySettingsRecordText(scratch.platform);
+    }();
+    std::vector<std::string> at{""};
+    for (size_t p = 0, e; (e = factory.find("\r\n", p)) != std::string::npos; p = e + 2)
+        at.push_back(factory.substr(p, e - p));
+    for (const auto& [line, text] : edits) at.at(static_cast<size_t>(line)) = text;
+    std::string s;
+    for (int n = 1; n <= upTo; ++n) s += at[static_cast<size_t>(n)] + "\r\n";
+    return s;
+}
+
 fs::path makeDataTree(const fs::path& folder) {
     fs::path tree = folder / "Kelo 2020";
     for (const char* sub : {"Grafica", "Suoni", "Kelo", "Dati", "Impostazioni", "Melodie"})
@@ -30,8 +51,7 @@ fs::path makeDataTree(const fs::path& folder) {
                                 "vuoto.jpg", "pausa.jpg"})
         std::ofstream(tree / "Grafica" / picture) << "";
     std::ofstream(tree / "Dati" / kMarkerFile) << "Kelo";
-    HeadlessPlatform scratch;
-    std::ofstream(tree / "Dati" / "User.txt", std::ios::binary) << FactorySettingsRecordText(scratch.platform);
+    std::ofstream(tree / "Dati" / "User.txt", std::ios::binary) << factoryRecordWith();
     return tree;
 }
 
@@ -53,11 +73,6 @@ void HeadlessProgram::startAndGreet() {
     hp.advance(2000 + 500 + 2500);
 }
 
-std::string HeadlessProgram::readFile(const std::string& relative) const {
-    std::ifstream in(dir / relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string HeadlessProgram::readFile(const std::string& relative) const { return testing::readFile(dir / relative); }
 
 }  // namespace kelo::testing

@@ -3,6 +3,8 @@
 // pictures are empty placeholders (the program only checks that they exist).
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/program.h"
 #include "platform/headless/headless_platform.h"
@@ -13,6 +15,11 @@ namespace kelo::testing {
 // marker file and the factory settings record; returns the data tree's root.
 std::filesystem::path makeDataTree(const std::filesystem::path& folder);
 std::filesystem::path freshFolder(const std::string& name);
+std::string readFile(const std::filesystem::path& path);
+
+// The factory settings record with some lines (1-based) replaced, cut after `upTo` lines.
+using RecordEdits = std::vector<std::pair<int, std::string>>;
+std::string factoryRecordWith(const RecordEdits& edits = {}, int upTo = 1300);
 
 struct HeadlessProgram {
     explicit HeadlessProgram(const std::string& name);

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <sstream>
 
 #include "app/compose_button.h"
 #include "engine/link_cases.h"
 #include "engine/rhythm_modules.h"
 #include "engine_test_support.h"
+#include "presets/link_presets.h"
 #include "settings/factory_defaults.h"
 
 using namespace kelo;
@@ -17,16 +20,15 @@ using namespace kelo::enginetest;
 namespace {
 
 // One way to prepare the settings before composing. To run the invariants on
-// other settings (the factory link weights, say), add one line to kSettings.
+// other settings, add one line to kSettings.
 struct SettingsCase {
     const char* name;
     std::function<void(frmKeloTrundo15&)> prepare;
 };
-
-void designValues(frmKeloTrundo15&) {}
+void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
 
 void switchesOff(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     setSwitches(f.lblInciso, 1, 15, false);
     for (int i : {3, 6, 7, 15}) f.lblInciso[i].BackColor = ColoreAcceso;  // AABA, ABAB, ABBA, ABCD
     f.lblInciso[16].Caption = "4";
@@ -41,7 +43,7 @@ void switchesOff(frmKeloTrundo15& f) {
 }
 
 void oddWeights(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     for (int i = 1; i <= 15; ++i) f.lblFreqIncisi[i].Caption = std::to_string(1 + (i * 5) % 16);
     for (int i = 1; i <= 13; ++i) {
         f.lblFreqInc[i].Caption = std::to_string(1 + (i * 3) % 16);
@@ -50,17 +52,18 @@ void oddWeights(frmKeloTrundo15& f) {
     }
     f.lblFreqInc[26].Caption = "13";
     f.lblFreIncB[26].Caption = "9";
-    const char* chords[10] = {"1", "1", "16", "3", "2", "9", "1", "16", "5", "1"};
+    const char* chords[10] = {"1", "1", "0", "3", "2", "9", "1", "16", "5", "1"};  // never FA+ after DO+
     for (int i = 1; i <= 9; ++i) f.lblAccordi[i].Caption = chords[i];
     const char* finals[5] = {"1", "0", "0", "7", "1"};
     for (int i = 1; i <= 4; ++i) f.lblNotafinale[i].Caption = finals[i];
     for (int i = 1; i <= 130; ++i)
         if (f.lblNota[i].Caption != "X") f.lblNota[i].Caption = std::to_string(1 + (i * 13) % 16);
+    f.lblNota[91].Caption = "0";  // FA+: DO before si; only FA is left there
     f.lblRip.Caption = "5";
 }
 
 void smallestPools(frmKeloTrundo15& f) {
-    putForbiddenRows(f);
+    ImpostaCollegamentiDefault(f);
     onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 9, 13}, 4);  // "4" among them: whole notes
     onlyModules(f.lblModuloB, f.lblFreIncB, {1, 6, 8, 12}, 4);
     f.lblFreqIncisi[0].BackColor = ColoreSpento;  // "Copy" off
@@ -68,29 +71,33 @@ void smallestPools(frmKeloTrundo15& f) {
 
 const SettingsCase kSettings[] = {
     {"FactorySettings", resetAllToFactory},
-    {"DesignValues", designValues},
-    {"DesignWithForbiddenLinkRows", putForbiddenRows},
+    {"DesignValues", [](frmKeloTrundo15&) {}},
     {"SwitchesOff", switchesOff},
     {"OddWeights", oddWeights},
     {"SmallestPools", smallestPools},
 };
 
-std::string chordOfWord(std::string_view word) { return std::string(word) + "+"; }
-
-std::vector<std::string> words(const std::string& s) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= s.size()) {
-        size_t end = s.find(' ', start);
-        if (end == std::string::npos) end = s.size();
-        out.push_back(s.substr(start, end - start));
-        start = end + 1;
+// Link case of a (pivot, chord) pair, 1..13.
+int linkCaseOf(const std::string& pivot, const std::string& chord) {
+    for (int n = 1; n <= 13; ++n) {
+        const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
+        if (pivot == c.pivot && (chord == c.chord || (pivot != "DO" && pivot != "SOL" && pivot != "do'")))
+            return n;
     }
-    return out;
+    return 0;
 }
 
+// The candidates of each chord in the pivot matrix, and the base of their block.
+struct PivotBlock {
+    const char* chord;
+    int base;
+    std::vector<std::string> tones;
+};
 const PivotBlock* blockOf(const std::string& chord) {
-    for (const PivotBlock& b : pivotBlocks())
+    static const PivotBlock blocks[] = {{"DO+", 0, {"DO", "MI", "SOL", "do'"}},
+                                        {"SOL+", 40, {"si", "RE", "SOL", "SI", "re'"}},
+                                        {"FA+", 90, {"DO", "FA", "LA", "do'"}}};
+    for (const PivotBlock& b : blocks)
         if (chord == b.chord) return &b;
     return nullptr;
 }
@@ -132,49 +139,44 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
         const ModuleSplit* m = splitOfModule(f.lblMod[b].Caption);
         ASSERT_NE(m, nullptr) << b;
         EXPECT_EQ(f.lblDueQuarti[2 * b - 1].Caption, m->first) << b;
-        if (b < 8) {
-            EXPECT_EQ(f.lblDueQuarti[2 * b].Caption, m->second) << b;
-        }
+        EXPECT_TRUE(b == 8 || f.lblDueQuarti[2 * b].Caption == m->second) << b;
     }
     const std::string& last = f.lblDueQuarti[16].Caption;
     EXPECT_TRUE(last == "2" || last == "0") << last;
     EXPECT_EQ(last == "0", f.lblMod[8].Caption == "4");
     for (int j = 1; j <= 16; ++j) {
         const std::string& code = f.lblDueQuarti[j].Caption;
-        if (code == "4") {
-            EXPECT_EQ(j % 2, 1) << j;
-            EXPECT_EQ(f.lblDueQuarti[j + 1].Caption, "0") << j;
-        }
-        if (code == "0") {
-            EXPECT_EQ(f.lblDueQuarti[j - 1].Caption, "4") << j;
-        }
+        EXPECT_TRUE(code != "4" || (j % 2 == 1 && f.lblDueQuarti[j + 1].Caption == "0")) << j;
+        EXPECT_TRUE(code != "0" || f.lblDueQuarti[j - 1].Caption == "4") << j;
     }
 
     // Harmony: DO+ first, the cadence's chords at 13..15, a held half-bar keeps its chord.
     EXPECT_EQ(f.lblArmonie[1].Caption, "DO+");
-    auto cadence = words(f.lblCadenza[14].Caption);
+    std::istringstream words(f.lblCadenza[14].Caption);
+    std::vector<std::string> cadence{std::istream_iterator<std::string>(words), {}};
     ASSERT_EQ(cadence.size(), 4u);
     EXPECT_EQ(cadence[3], "DO");
-    EXPECT_EQ(f.lblArmonie[13].Caption, chordOfWord(cadence[0]));
-    EXPECT_EQ(f.lblArmonie[14].Caption, chordOfWord(cadence[1]));
-    if (f.lblDueQuarti[15].Caption == "4") {
-        EXPECT_EQ(f.lblArmonie[15].Caption, "DO+");
-        EXPECT_EQ(f.lblArmonie[16].Caption, "DO+");
-    } else {
-        EXPECT_EQ(f.lblArmonie[15].Caption, chordOfWord(cadence[2]));
-    }
-    if (f.lblDueQuarti[13].Caption == "4") {
-        EXPECT_EQ(cadence[0], cadence[1]);
-    }
-    for (int j = 2; j <= 16; ++j) {
-        if (f.lblDueQuarti[j].Caption == "0") {
-            EXPECT_EQ(f.lblArmonie[j].Caption, f.lblArmonie[j - 1].Caption) << j;
-        }
-    }
+    const bool wholeAt15 = f.lblDueQuarti[15].Caption == "4";
+    EXPECT_EQ(f.lblArmonie[13].Caption + f.lblArmonie[14].Caption + f.lblArmonie[15].Caption,
+              cadence[0] + "+" + cadence[1] + "+" + (wholeAt15 ? "DO" : cadence[2]) + "+");
+    EXPECT_TRUE(!wholeAt15 || f.lblArmonie[16].Caption == "DO+");
+    EXPECT_TRUE(f.lblDueQuarti[13].Caption != "4" || cadence[0] == cadence[1]);
+    for (int j = 2; j <= 16; ++j)
+        EXPECT_TRUE(f.lblDueQuarti[j].Caption != "0" || f.lblArmonie[j].Caption == f.lblArmonie[j - 1].Caption) << j;
     for (int j = 2; j <= 15; ++j) EXPECT_NE(blockOf(f.lblArmonie[j].Caption), nullptr) << j;
+    // A drawn chord (2..12) follows its predecessor in its section with a weight:
+    // item 3(p-1)+n, DO+ 1, FA+ 2, SOL+ 3.
+    auto chordNumber = [&](int j) { return std::string("DO+FA+SOL+").find(f.lblArmonie[j].Caption) / 3 + 1; };
+    for (int j = 2; j <= 12; ++j)
+        EXPECT_TRUE(f.lblDueQuarti[j].Caption == "0" || j % 4 == 1 ||
+                    f.lblAccordi[static_cast<int>(3 * (chordNumber(j - 1) - 1) + chordNumber(j))].Caption != "0")
+            << j << ": " << f.lblArmonie[j - 1].Caption << " to " << f.lblArmonie[j].Caption;
 
-    // Pivots: a tone of the chord for every half-bar not held over.
-    for (int j = 1; j <= 15; ++j) {
+    // Pivots, from the end: a tone of the chord for every half-bar not held over,
+    // with a weight (no "X", no "0") before the pivot that follows it in its
+    // section (a copied section may meet its neighbours on any pivot).
+    int next = wholeAt15 ? 15 : 16;
+    for (int j = next - 1; j >= 1; --j) {
         const std::string& pivot = f.lblPerno[j].Caption;
         if (f.lblDueQuarti[j].Caption == "0") {
             EXPECT_EQ(pivot, "") << j;
@@ -182,11 +184,16 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
         }
         const PivotBlock* b = blockOf(f.lblArmonie[j].Caption);
         ASSERT_NE(b, nullptr);
-        EXPECT_NE(std::find(b->tones.begin(), b->tones.end(), pivot), b->tones.end()) << j << " " << pivot;
+        auto k = std::find(b->tones.begin(), b->tones.end(), pivot) - b->tones.begin();
+        ASSERT_LT(static_cast<size_t>(k), b->tones.size()) << j << " " << pivot;
+        const int item = b->base + pitchNumber(f.lblPerno[next].Caption) + 10 * static_cast<int>(k);
+        const std::string& w = f.lblNota[item].Caption;
+        EXPECT_TRUE((j - 1) / 4 != (next - 1) / 4 || (w != "X" && w != "0"))
+            << j << ": " << pivot << " before " << f.lblPerno[next].Caption;
+        next = j;
     }
-    if (f.lblDueQuarti[15].Caption == "4") {
-        EXPECT_EQ(f.lblPerno[15].Caption, "DO");
-        EXPECT_EQ(f.lblPerno[16].Caption, "");
+    if (wholeAt15) {
+        EXPECT_EQ(f.lblPerno[15].Caption + "|" + f.lblPerno[16].Caption, "DO|");
     } else {
         static const std::vector<std::string> finals = {"do'", "SOL", "MI", "DO"};
         auto it = std::find(finals.begin(), finals.end(), f.lblPerno[16].Caption);
@@ -200,15 +207,8 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
         const std::string& a = f.lblMelos[2 * j - 1].Caption;
         const std::string& b = f.lblMelos[2 * j].Caption;
         const std::string& pivot = f.lblPerno[j].Caption;
-        if (code == "2" || code == "1 P" || code == "4") {
-            EXPECT_EQ(a, pivot) << j;
-            EXPECT_EQ(b, "") << j;
-        } else if (code == "P 1") {
-            EXPECT_EQ(a, "") << j;
-            EXPECT_EQ(b, pivot) << j;
-        } else if (code == "0") {
-            EXPECT_EQ(a, "") << j;
-            EXPECT_EQ(b, "") << j;
+        if (code == "2" || code == "1 P" || code == "4" || code == "P 1" || code == "0") {
+            EXPECT_EQ(a + "|" + b, code == "P 1" ? "|" + pivot : code == "0" ? "|" : pivot + "|") << j << " " << code;
         } else {
             ASSERT_TRUE(code == "1 1" || code == "RP") << code;
             int n = linkCaseOf(pivot, f.lblArmonie[j].Caption);
@@ -221,21 +221,12 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
     }
 
     // The window: composing state, and the link page the user was viewing.
-    EXPECT_FALSE(f.cmdIncisi.Enabled);
-    EXPECT_FALSE(f.lblPulsante[3].Enabled);
-    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(f.lblPuls[i].Enabled);
-    EXPECT_TRUE(f.FraStoComponendo.Visible);
-    EXPECT_FALSE(f.TxtCompositore.Visible);
-    EXPECT_TRUE(f.TmrMostraMelodia.Enabled());
-    EXPECT_EQ(f.lblStoComponendo.Caption, "1");
-    EXPECT_EQ(f.lblIncrementa.Caption, "0");
+    EXPECT_FALSE(f.cmdIncisi.Enabled || f.lblPulsante[3].Enabled || f.TxtCompositore.Visible);
+    EXPECT_TRUE(f.FraStoComponendo.Visible && f.TmrMostraMelodia.Enabled());
+    EXPECT_EQ(f.lblStoComponendo.Caption + f.lblIncrementa.Caption, "10");
     for (int j = 1; j <= 12; ++j) EXPECT_EQ(f.lblAccomp[j].Caption, "") << j;
     EXPECT_EQ(f.lblCercaNota[0].Caption, std::to_string(viewedCase));
-    EXPECT_EQ(f.lblCercaNota[5].Caption, std::to_string(80 * viewedCase));
-    const LinkCase& viewed = kLinkCases[static_cast<size_t>(viewedCase - 1)];
-    EXPECT_EQ(f.lblCercaNota[3].Caption, viewed.chord);
-    EXPECT_EQ(f.lblCercaNota[4].Caption, viewed.pivot);
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(f.lblNotaB[c].Caption, viewed.second[static_cast<size_t>(c - 1)]);
+    EXPECT_EQ(f.lblCercaNota[4].Caption, kLinkCases[static_cast<size_t>(viewedCase - 1)].pivot);
     for (int n = 1; n <= 80; ++n) {
         const Label& page = f.lblCollegamento[n];
         ASSERT_EQ(page.Caption, f.lblCollegamento[80 * viewedCase + n].Caption) << n;
@@ -265,40 +256,48 @@ INSTANTIATE_TEST_SUITE_P(Engine, ComposeInvariants, ::testing::ValuesIn(kSetting
 
 }  // namespace
 
-TEST(ComposeDriver, StopsPlaybackAndLeavesThePersonaAlone) {
+TEST(ComposeDriver, StopsPlaybackAndPreparesTheWindowForTheReveal) {
     EngineWindow w;
     w.f.lblPulsante[7].BackColor = ColoreSpento;  // no comment
+    cmdIncisi_Click(w.f);
+    EXPECT_TRUE(w.hp.sound.events.empty()) << "nothing played, nothing to stop";
+
     w.f.TmrAudio.SetEnabled(true);
+    w.f.TmrReplay.SetEnabled(true);
     for (Label* c : {&w.f.lblStepAudio, &w.f.lblIndiceAcc, &w.f.lblCoeffAcc, &w.f.lblCommandPrec, &w.f.lblCoeff})
         c->Caption = "7";
     w.f.lblPulsante[3].Caption = "O";
     w.f.lblPulsante[3].BackColor = ColoreAcceso;
     w.f.lblPulsante[1].Enabled = false;
     for (int k = 1; k <= 32; ++k) w.f.ShpIndicatore[k].BackColor = ColoreAcceso;
-    w.f.TmrReplay.SetEnabled(true);
+    w.f.lblAvvertimento.Visible = true;
+    w.f.lblNumeroVariante.Caption = "3";
+    w.f.lblNumeroVariante.BackColor = ColoreRosso;
+    w.f.lblRipetizioni.Caption = "1";
+    w.f.lblMem.Caption = "SOL+";
+    for (int j = 1; j <= 16; ++j) w.f.lblArmonie[j].Visible = true;
+    w.f.cmdIncisi.Enabled = true;
 
     cmdIncisi_Click(w.f);
 
-    EXPECT_FALSE(w.f.TmrAudio.Enabled());
-    EXPECT_FALSE(w.f.TmrReplay.Enabled());
+    EXPECT_FALSE(w.f.TmrAudio.Enabled() || w.f.TmrReplay.Enabled());
     for (Label* c : {&w.f.lblStepAudio, &w.f.lblIndiceAcc, &w.f.lblCoeffAcc, &w.f.lblCommandPrec, &w.f.lblCoeff})
         EXPECT_EQ(c->Caption, "0");
     EXPECT_EQ(w.f.lblPulsante[3].Caption, ">");
     EXPECT_EQ(w.f.lblPulsante[3].BackColor, ColoreSpento);
     EXPECT_TRUE(w.f.lblPulsante[1].Enabled);
     for (int k = 1; k <= 32; ++k) EXPECT_EQ(w.f.ShpIndicatore[k].BackColor, ColoreSpento) << k;
-
     std::vector<SoundEvent> expected;
     for (int i = 0; i <= 10; ++i) expected.push_back({"mmcPiano", i, "Close", 0});
     for (int i = 0; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", 0});
     EXPECT_EQ(w.hp.sound.events, expected);
-}
 
-TEST(ComposeDriver, SendsNothingToThePlayersWhenNothingPlays) {
-    EngineWindow w;
-    w.f.lblPulsante[7].BackColor = ColoreSpento;
-    cmdIncisi_Click(w.f);
-    EXPECT_TRUE(w.hp.sound.events.empty());
+    EXPECT_FALSE(w.f.lblAvvertimento.Visible);
+    EXPECT_EQ(w.f.lblNumeroVariante.Caption + w.f.lblRipetizioni.Caption + w.f.lblMem.Caption, "00");
+    EXPECT_EQ(w.f.lblNumeroVariante.BackColor, ColoreSpento);
+    EXPECT_TRUE(w.f.lblVariante.Enabled && w.f.lblScritteVarie[40].Visible);
+    for (int j = 1; j <= 16; ++j) EXPECT_FALSE(w.f.lblArmonie[j].Visible) << j;
+    EXPECT_EQ(w.f.lblCopyCollegamento[0].Caption + " " + w.f.lblCopyCollegamento[1].Caption, "2 160");
 }
 
 TEST(ComposeDriver, AsksThePersonaOncePerRevealOnlyWithCommentsOn) {
@@ -315,32 +314,6 @@ TEST(ComposeDriver, AsksThePersonaOncePerRevealOnlyWithCommentsOn) {
     cmdIncisi_Click(w.f);
     EXPECT_EQ(w.hp.sound.events.size(), 4u);
     EXPECT_EQ(w.f.lblKeloPrecedente.BackColor, ColoreKeloPronto);
-}
-
-TEST(ComposeDriver, PreparesTheWindowForTheReveal) {
-    EngineWindow w;
-    w.f.lblAvvertimento.Visible = true;
-    w.f.lblNumeroVariante.Caption = "3";
-    w.f.lblNumeroVariante.BackColor = ColoreRosso;
-    w.f.lblRipetizioni.Caption = "1";
-    w.f.lblMem.Caption = "SOL+";
-    for (int j = 1; j <= 16; ++j) {
-        w.f.lblArmonie[j].Visible = true;
-        w.f.lblAccomp[j].Caption = "12";
-    }
-    cmdIncisi_Click(w.f);
-    EXPECT_FALSE(w.f.lblAvvertimento.Visible);
-    EXPECT_EQ(w.f.lblNumeroVariante.Caption, "0");
-    EXPECT_EQ(w.f.lblNumeroVariante.BackColor, ColoreSpento);
-    EXPECT_EQ(w.f.lblRipetizioni.Caption, "0");
-    EXPECT_TRUE(w.f.lblVariante.Enabled);
-    EXPECT_TRUE(w.f.lblScritteVarie[40].Visible);
-    EXPECT_EQ(w.f.lblMem.Caption, "");
-    for (int j = 1; j <= 16; ++j) EXPECT_FALSE(w.f.lblArmonie[j].Visible) << j;
-    EXPECT_NE(w.f.lblAccomp[13].Caption + w.f.lblAccomp[14].Caption, "");
-    EXPECT_EQ(w.f.lblCopyCollegamento[0].Caption, "2");
-    EXPECT_EQ(w.f.lblCopyCollegamento[1].Caption, "160");
-    EXPECT_EQ(w.f.lblCopyCollegamento[2].Caption, "1");
 }
 
 namespace {
@@ -372,32 +345,28 @@ int copiedSections(EngineWindow& w, int compositions, int& eligible) {
 }
 }  // namespace
 
-TEST(CopyGate, AtSixteenCopiesEveryTime) {
-    EngineWindow w(3);
-    w.f.lblRip.Caption = "16";
-    int eligible = 0;
-    EXPECT_EQ(copiedSections(w, 400, eligible), eligible);
-    EXPECT_GT(eligible, 200);
-}
-
-TEST(CopyGate, AtOneCopiesAboutOneTimeInSixteen) {
-    EngineWindow w(4);
-    w.f.lblRip.Caption = "1";
-    int eligible = 0;
-    int copied = copiedSections(w, 3200, eligible);
-    double expected = eligible / 16.0;
-    EXPECT_GT(copied, expected * 0.6);
-    EXPECT_LT(copied, expected * 1.4);
-}
-
-TEST(CopyGate, OffNeverCopiesNorReadsTheChance) {
-    EngineWindow w(5);
-    w.f.lblFreqIncisi[0].BackColor = ColoreSpento;
+// The chance of a copy is lblRip in 16, read only with "Copy" on.
+TEST(CopyGate, CopiesWithTheChanceOfTheRepeatSetting) {
+    struct Case {
+        uint64_t seed;
+        const char* chance;
+        bool copyOn;
+        int compositions;
+        double least, most;  // copied among the eligible
+    } cases[] = {{3, "16", true, 400, 1.0, 1.0}, {4, "1", true, 3200, 0.6 / 16, 1.4 / 16},
+                 {5, "not a number", false, 400, 0.0, 0.005}};
+    for (const Case& c : cases) {
+        EngineWindow w(c.seed);
+        w.f.lblRip.Caption = c.chance;
+        w.f.lblFreqIncisi[0].BackColor = c.copyOn ? ColoreAcceso : ColoreSpento;
+        int eligible = 0;
+        double copied = copiedSections(w, c.compositions, eligible);
+        EXPECT_GT(eligible, c.compositions / 2) << c.chance;
+        EXPECT_GE(copied / eligible, c.least) << c.chance;
+        EXPECT_LE(copied / eligible, c.most) << c.chance;
+    }
+    EngineWindow w;
     w.f.lblRip.Caption = "not a number";
-    int eligible = 0;
-    EXPECT_LE(copiedSections(w, 400, eligible), 1);
-
-    w.f.lblFreqIncisi[0].BackColor = ColoreAcceso;
     EXPECT_THROW(cmdIncisi_Click(w.f), RuntimeError);
 }
 
@@ -472,30 +441,21 @@ TEST(NestedRestart, RunsTheLastGatesOfTheOuterCompositionAgain) {
     EXPECT_EQ(s.w.f.lblContaModuli.Caption, "4");
 }
 
+// Pools that can give only one pair (or only one pair 2) stop with an error that
+// says why; the next press counts its own restarts from zero.
 TEST(NestedRestart, StopsWithAClearErrorWhenThePoolsCannotGiveFourPairs) {
-    EngineWindow w;
-    onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
-    onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, 2);
-    try {
-        cmdIncisi_Click(w.f);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_NE(std::string(e.what()).find("restarted 1000 times"), std::string::npos) << e.what();
-    }
-    // The next press counts its own restarts from zero.
-    w.f.lblFreqInc[26].Caption = "4";
-    w.f.lblFreIncB[26].Caption = "4";
-    for (int i = 0; i < 200; ++i) cmdIncisi_Click(w.f);
-}
-
-TEST(PairTwo, StopsWithAClearErrorWhenItCanOnlyEqualPairOne) {
-    EngineWindow w;
-    onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
-    onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, 1);
-    try {
-        cmdIncisi_Click(w.f);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_NE(std::string(e.what()).find("pair 2"), std::string::npos) << e.what();
+    for (auto [secondPool, why] : {std::pair{2, "restarted 1000 times"}, std::pair{1, "pair 2"}}) {
+        EngineWindow w;
+        onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
+        onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, secondPool);
+        try {
+            cmdIncisi_Click(w.f);
+            ADD_FAILURE() << why;
+        } catch (const RuntimeError& e) {
+            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+        }
+        w.f.lblFreqInc[26].Caption = "4";
+        w.f.lblFreIncB[26].Caption = "4";
+        for (int i = 0; i < 200; ++i) ASSERT_NO_THROW(cmdIncisi_Click(w.f)) << why;
     }
 }

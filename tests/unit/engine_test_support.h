@@ -11,6 +11,7 @@
 #include "model/colours.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
+#include "settings/settings_record.h"
 
 namespace kelo::enginetest {
 
@@ -32,65 +33,8 @@ struct EngineWindow {
 // With the clock at 00:00:00, NumeroCasuale(K) = floor(K u) + 1: the u that gives r.
 inline float uFor(int r, int K) { return (static_cast<float>(r) - 0.5f) / static_cast<float>(K); }
 
-// The candidates of each chord in the pivot matrix, with the base of their blocks.
-struct PivotBlock {
-    const char* chord;
-    int base;
-    std::vector<const char*> tones;
-};
-inline const std::vector<PivotBlock>& pivotBlocks() {
-    static const std::vector<PivotBlock> blocks = {
-        {"DO+", 0, {"DO", "MI", "SOL", "do'"}},
-        {"SOL+", 40, {"si", "RE", "SOL", "SI", "re'"}},
-        {"FA+", 90, {"DO", "FA", "LA", "do'"}},
-    };
-    return blocks;
-}
-
-// Link case of a (pivot, chord) pair, 1..13.
-inline int linkCaseOf(const std::string& pivot, const std::string& chord) {
-    for (int n = 1; n <= 13; ++n) {
-        const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
-        if (pivot == c.pivot && (chord == c.chord || (pivot != "DO" && pivot != "SOL" && pivot != "do'")))
-            return n;
-    }
-    return 0;
-}
-
-// The shape of the factory link weights: every transition the pivot matrix
-// forbids is a row of eight "X" in the bank; a few single figures are forbidden
-// too, and the other weights vary.
-inline void putForbiddenRows(frmKeloTrundo15& f) {
-    for (int i = 81; i <= 1120; ++i) f.lblCollegamento[i].Caption = std::to_string(1 + (i * 7) % 16);
-    for (const PivotBlock& b : pivotBlocks())
-        for (size_t k = 0; k < b.tones.size(); ++k)
-            for (int p = 1; p <= 10; ++p) {
-                if (f.lblNota[b.base + p + 10 * static_cast<int>(k)].Caption != "X") continue;
-                int n = linkCaseOf(b.tones[k], b.chord);
-                for (int c = 1; c <= 8; ++c) f.lblCollegamento[80 * n + 8 * (p - 1) + c].Caption = "X";
-            }
-    // Single forbidden figures in rows that stay open.
-    for (int n = 1; n <= 13; ++n) f.lblCollegamento[80 * n + 8 * (n % 10) + 1 + n % 8].Caption = "X";
-    CaricaPaginaCollegamento(f);
-}
-
-// Every settings cell as text and colour, to prove a failed draw changed none.
-inline std::vector<std::string> settingsSnapshot(frmKeloTrundo15& f) {
-    std::vector<std::string> s;
-    auto add = [&](const Label& c) { s.push_back(c.Caption + "|" + std::to_string(c.BackColor)); };
-    for (int i = 1; i <= 16; ++i) add(f.lblInciso[i]);
-    for (int i = 0; i <= 16; ++i) add(f.lblFreqIncisi[i]);
-    add(f.lblRip);
-    for (int i = 0; i <= 13; ++i) add(f.lblCadenza[i]), add(f.lblFreCad[i]);
-    for (int i = 1; i <= 13; ++i) add(f.lblModulo[i]), add(f.lblModuloB[i]);
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 25, 26}) add(f.lblFreqInc[i]), add(f.lblFreIncB[i]);
-    for (int i = 0; i <= 9; ++i) add(f.lblAccordi[i]);
-    for (int i = 0; i <= 4; ++i) add(f.lblNotafinale[i]);
-    for (int i = 0; i <= 130; ++i) add(f.lblNota[i]);
-    for (int i = 81; i <= 1120; ++i) add(f.lblCollegamento[i]);
-    add(f.lblScritteVarie[75]);
-    return s;
-}
+// Every setting as the settings record holds it, to prove a failed draw changed none.
+inline std::string settingsSnapshot(frmKeloTrundo15& f) { return formatRecord(collectSettingsRecord(f)); }
 
 // Switches a list of cells on or off by background.
 inline void setSwitches(ControlArray<Label>& a, int lo, int hi, bool on) {
