@@ -6,6 +6,8 @@
 #include "model/main_window.h"
 #include "model/splash_window.h"
 #include "player/label_buttons.h"
+#include "player/score_display.h"
+#include "player/sequencer.h"
 #include "settings/factory_defaults.h"
 
 namespace kelo {
@@ -16,12 +18,18 @@ void BindEvents(frmKeloTrundo15& f) {
     f.TmrScaricaSplash.OnTick = [&f] { TmrScaricaSplash_Timer(f); };
     f.TmrSignori.OnTick = [&f] { TmrSignori_Timer(f); };
     f.TmrESci.OnTick = [&f] { TmrESci_Timer(f); };
+    f.TmrMostraMelodia.OnTick = [&f] { TmrMostraMelodia_Timer(f); };
+    f.TmrMostraMelodiaDaFile.OnTick = [&f] { TmrMostraMelodiaDaFile_Timer(f); };
+    f.TmrAudio.OnTick = [&f] { TmrAudio_Timer(f); };
+    f.TmrReplay.OnTick = [&f] { TmrReplay_Timer(f); };
 
     f.on(f.cmdIncisi).Click = [&f](int) { cmdIncisi_Click(f); };
     f.cmdEsci.On.Click = [&f](int i) { cmdEsci_Click(f, i); };
     f.on(f.ImgLogo).Click = [&f](int) { ImgLogo_Click(f); };
     f.lblScritteVarie.On.Click = [&f](int i) { lblScritteVarie_Click(f, i); };
     f.lblPuls.On.Click = [&f](int i) { lblPuls_Click(f, i); };
+    f.lblPulsante.On.Click = [&f](int i) { lblPulsante_Click(f, i); };
+    f.on(f.cmdAudio).Click = [&f](int) { cmdAudio_Click(f); };
     f.CloseRequested = [&f] { RichiestaChiusura(f); };
 
     f.lblDefault.On.MouseDown = [&f](int i, const MouseArgs& m) { lblDefault_MouseDown(f, i, m); };

@@ -45,12 +45,12 @@ void cmdIncisi_Click(frmKeloTrundo15& f) {
     f.lblNumeroVariante.BackColor = ColoreSpento;
     f.TmrReplay.SetEnabled(false);
     f.lblPulsante[3].Enabled = false;
-    for (int i = 1; i <= 4; ++i) f.lblPuls[i].Enabled = false;
+    AbilitaFile(f, false);
     SalvaPaginaVista(f);  // the link stage moves the case on show
 
     f.lblRipetizioni.Caption = "0";
     f.lblVariante.Enabled = true;
-    if (f.TmrAudio.Enabled()) FermaEsecuzione(f);
+    if (f.TmrAudio.Enabled()) FermaEsecuzione(f, 0);
 
     f.cmdIncisi.Enabled = false;
     f.lblScritteVarie[40].Visible = true;

@@ -58,14 +58,9 @@ void ApriProgramma(frmSplashKelo2020& s) {
 namespace {
 void bindSounds(frmKeloTrundo15& f) {
     const std::string& root = f.lblDir.Caption;
-    static const char* const notes[10] = {"01 si.wav", "02 DO.wav", "03 RE.wav",  "04 MI.wav",  "05 FA.wav",
-                                          "06 SOL.wav", "07 LA.wav", "08 SI.wav", "09 do'.wav", "10 re'.wav"};
-    static const char* const chords[19] = {
-        "DO+F1.wav",  "DO+F2.wav", "DO+1R.wav", "DO+2R.wav", "FA+F.wav",  "FA+1R.wav", "FA+2R.wav",
-        "SOL+F1.wav", "SOL+F2.wav", "SOL+1R.wav", "SOL+2R.wav", "SOL7.wav", "Do-F1.wav", "Do-F2.wav",
-        "Do-1R.wav",  "Do-2R.wav", "Fa-F.wav",  "FA-1R.wav", "FA-2R.wav"};
-    for (int i = 1; i <= 10; ++i) f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + notes[i - 1];
-    for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].FileName = DataPath(root, "Suoni\\") + chords[i - 1];
+    for (int i = 1; i <= kNoteSampleCount; ++i) f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + kNoteSamples[i - 1];
+    for (int i = 1; i <= kChordSampleCount; ++i)
+        f.mmcAccordi[i].FileName = DataPath(root, "Suoni\\") + kChordSamples[i - 1];
     for (int i = 1; i <= 13; ++i) f.mmcKelo[i].FileName = DataPath(root, "Kelo\\") + kPersonaLines[i - 1];
 }
 }  // namespace

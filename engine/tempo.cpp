@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "model/cell_access.h"
 #include "model/main_window.h"
@@ -26,6 +27,12 @@ int tempoInterval(int level) {
     if (level < 1) level = 1;
     if (level > 16) level = 16;
     return kTempo[static_cast<size_t>(level - 1)];
+}
+
+int tempoLevelOf(std::string_view text) {
+    for (int level = 1; level <= 16; ++level)
+        if (text == std::to_string(tempoInterval(level))) return level;
+    return 0;
 }
 
 void ScegliVelocita(frmKeloTrundo15& f) {

@@ -22,4 +22,13 @@ const char* const kPersonaLines[kPersonaLineCount] = {
     "Kelo13 Addio.wav",
 };
 
+const char* const kNoteSamples[kNoteSampleCount] = {"01 si.wav",  "02 DO.wav", "03 RE.wav", "04 MI.wav",  "05 FA.wav",
+                                                    "06 SOL.wav", "07 LA.wav", "08 SI.wav", "09 do'.wav", "10 re'.wav"};
+
+// Spelled as the installation spells them, mixed case included.
+const char* const kChordSamples[kChordSampleCount] = {
+    "DO+F1.wav",  "DO+F2.wav",  "DO+1R.wav",  "DO+2R.wav", "FA+F.wav",  "FA+1R.wav", "FA+2R.wav",
+    "SOL+F1.wav", "SOL+F2.wav", "SOL+1R.wav", "SOL+2R.wav", "SOL7.wav", "Do-F1.wav", "Do-F2.wav",
+    "Do-1R.wav",  "Do-2R.wav",  "Fa-F.wav",   "FA-1R.wav", "FA-2R.wav"};
+
 }  // namespace kelo

@@ -16,4 +16,11 @@ extern const char* const kMarkerFile;
 inline constexpr int kPersonaLineCount = 13;
 extern const char* const kPersonaLines[kPersonaLineCount];
 
+// The samples in "Kelo 2020\Suoni\", element 1 first: the notes "si" to "re'" of
+// mmcPiano and the chords of mmcAccordi, by accompaniment code.
+inline constexpr int kNoteSampleCount = 10;
+inline constexpr int kChordSampleCount = 19;
+extern const char* const kNoteSamples[kNoteSampleCount];
+extern const char* const kChordSamples[kChordSampleCount];
+
 }  // namespace kelo

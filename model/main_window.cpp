@@ -128,8 +128,8 @@ void frmKeloTrundo15::placeInFrames() {
     arrayInto(Frame5, lblNotaBScelta, 0, 8);
     arrayInto(Frame5, lblValMin, 1, 8);
     arrayInto(Frame5, lblValMax, 0, 9);
-    into(Frame5, lblTipologiaTitolo, lblKeloPrecedente, lblK, lblCasualeCollegamento, lblNotaPartenza, cmdTitoli,
-         Command4, cmdKelo, cmdScegliCollegamento);
+    into(Frame5, lblTipologiaTitolo, lblKeloPrecedente, lblK, lblFileMancante, lblCasualeCollegamento,
+         lblNotaPartenza, cmdTitoli, Command4, cmdKelo, cmdScegliCollegamento);
 
     // Module pairs and draw scratch, batch counters.
     arrayInto(Frame4, lblModuloScelto, 1, 4);
@@ -271,6 +271,7 @@ void frmKeloTrundo15::registerControls() {
     add(lblResto, "lblResto");
     add(lblNumeroVariante, "lblNumeroVariante");
     add(lblCopiaTitolo, "lblCopiaTitolo");
+    add(lblFileMancante, "lblFileMancante");
     addArray(lblKelo);
     add(lblKeloPrecedente, "lblKeloPrecedente");
     add(lblK, "lblK");

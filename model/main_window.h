@@ -105,6 +105,8 @@ struct frmKeloTrundo15 : Form {
     ControlArray<Label> lblStep{"lblStep", 1, 64};
     Label lblStepAudio, lblIndiceAcc, lblCommandPrec, lblCoeff, lblCoeffAcc, lblRipetizioni, lblPrecedente, lblResto;
     Label lblNumeroVariante, lblCopiaTitolo;
+    // The first data file of this run found missing while a melody was shown or played ("" for none).
+    Label lblFileMancante;
     // Persona and title generator.
     ControlArray<Label> lblKelo{"lblKelo", 0, 0};
     Label lblKeloPrecedente, lblK;

@@ -1,15 +1,79 @@
 #include "player/label_buttons.h"
 
-#include "model/colours.h"
+#include <string>
+
+#include "engine/tempo.h"
+#include "model/cell_access.h"
 #include "model/main_window.h"
+#include "player/sequencer.h"
 
 namespace kelo {
 
+namespace {
+
+void flip(Label& button) { button.BackColor = isOn(button) ? ColoreSpento : ColoreAcceso; }
+
+void nextRepeatMode(Label& mode) {
+    std::string_view next = ModoDopo(mode.Caption);
+    if (next.empty()) return;
+    mode.Caption = next;
+    mode.BackColor = next == "Singolo" ? ColoreSpento : ColoreAcceso;
+}
+
+// Play starts only when there is a melody to play.
+void play(frmKeloTrundo15& f) {
+    if (f.lblInciso[27].Caption.empty()) return;
+    f.lblPulsante[3].BackColor = ColoreAcceso;
+    AbilitaFile(f, false);
+    AvviaEsecuzione(f);
+    MostraInEsecuzione(f, true);
+}
+
+void stop(frmKeloTrundo15& f) {
+    f.lblPulsante[3].BackColor = ColoreSpento;
+    AbilitaFile(f, true);
+    FermaEsecuzione(f, 1);
+}
+
+// "Random" going off gives back the tempo the user chose. An interval that is no
+// positive number would stop the clock while the play label shows "O": the one
+// in force stays.
+void userTempo(frmKeloTrundo15& f) {
+    const std::string& interval = f.lblVeloc[4].Caption;
+    if (int level = tempoLevelOf(interval)) setNumber(f.lblVeloc[0], level);
+    if (isNumber16(interval) && val16(interval) > 0) f.TmrAudio.SetInterval(val16(interval));
+}
+
+}  // namespace
+
+void lblPulsante_Click(frmKeloTrundo15& f, int Index) {
+    Label& button = f.lblPulsante[Index];
+    const bool wasOn = isOn(button);
+    switch (Index) {
+        case 0: nextRepeatMode(button); return;
+        case 3: wasOn ? stop(f) : play(f); return;
+        default: break;
+    }
+    flip(button);
+    if (!wasOn) return;
+    if (Index == 1)
+        for (int k = 1; k <= 32; ++k) f.ShpIndicatore[k].BackColor = ColoreSpento;
+    else if (Index == 4)
+        for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].Command("Close");
+    else if (Index == 5)
+        userTempo(f);
+}
+
 void lblPuls_Click(frmKeloTrundo15& f, int Index) {
-    if (Index != 0) return;  // the melody and profile commands arrive with their own files
-    Label& esc = f.lblPuls[0];
-    esc.BackColor = esc.BackColor == ColoreAcceso ? ColoreSpento : ColoreAcceso;
-    esc.Enabled = false;
+    Label& button = f.lblPuls[Index];
+    flip(button);
+    if (Index != 0) {
+        // The melody and profile commands arrive with their own files; each gives its
+        // button back when it ends.
+        button.BackColor = ColoreSpento;
+        return;
+    }
+    button.Enabled = false;
     f.FraESci.Visible = true;
     f.sys.display.focus(f, f.cmdEsci[1]);
 }

@@ -41,6 +41,7 @@ void workingState(frmKeloTrundo15& f) {
 
     f.lblNumeroVariante.Caption = "0";
     f.lblNumeroVariante.BackColor = ColoreSpento;
+    hiddenCell(f.lblFileMancante);
 
     f.lblKelo[0].Caption = "1";
     f.lblKeloPrecedente.Caption = "1";

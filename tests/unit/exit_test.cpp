@@ -64,8 +64,8 @@ TEST_F(Exit, TheFarewellStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsA
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
     std::vector<SoundEvent> expected;
     for (int i = 1; i <= 12; ++i) expected.push_back({"mmcKelo", i, "Close", t});
-    for (int i = 1; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", t});
     for (int i = 1; i <= 10; ++i) expected.push_back({"mmcPiano", i, "Close", t});
+    for (int i = 1; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", t});
     for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 13, c, t});
     EXPECT_EQ(soundsSince(before), expected);
 
