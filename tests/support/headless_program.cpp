@@ -5,7 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/pitch_names.h"
 #include "model/data_files.h"
+#include "player/score_display.h"
 #include "settings/factory_record.h"
 
 namespace kelo::testing {
@@ -50,6 +52,11 @@ fs::path makeDataTree(const fs::path& folder) {
     for (const char* picture : {"Splash Kelo.jpg", "Kelo-trundo 2020.jpg", "Kelo.jpg", "chiave.jpg", "tempo.jpg",
                                 "vuoto.jpg", "pausa.jpg"})
         std::ofstream(tree / "Grafica" / picture) << "";
+    for (std::string_view pitch : kPitchNames)
+        for (const char* shape : {"1", "2", "3", "4", "1p", "c"})
+            std::ofstream(tree / "Grafica" / FiguraNota(pitch, shape)) << "";
+    for (const char* sample : kNoteSamples) std::ofstream(tree / "Suoni" / sample) << "";
+    for (const char* sample : kChordSamples) std::ofstream(tree / "Suoni" / sample) << "";
     std::ofstream(tree / "Dati" / kMarkerFile) << "Kelo";
     std::ofstream(tree / "Dati" / "User.txt", std::ios::binary) << factoryRecordWith();
     return tree;

@@ -1,6 +1,7 @@
 #pragma once
 // The whole program on the headless backend, over a throw-away data tree whose
-// pictures are empty placeholders (the program only checks that they exist).
+// pictures and samples are empty placeholders (the program only checks that
+// they exist).
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -11,7 +12,7 @@
 
 namespace kelo::testing {
 
-// Creates <folder>/Kelo 2020/ with every sub-folder, placeholder pictures, the
+// Creates <folder>/Kelo 2020/ with every sub-folder, placeholder pictures and samples, the
 // marker file and the factory settings record; returns the data tree's root.
 std::filesystem::path makeDataTree(const std::filesystem::path& folder);
 std::filesystem::path freshFolder(const std::string& name);

@@ -19,22 +19,6 @@ using namespace kelo::enginetest;
 
 namespace {
 
-// Cells 1.. of an array from "a|b|c": the way joined() shows them.
-void setColumn(ControlArray<Label>& a, const std::string& values) {
-    size_t p = 0;
-    for (int j = 1; p <= values.size(); ++j) {
-        size_t e = std::min(values.find('|', p), values.size());
-        a[j].Caption = values.substr(p, e - p);
-        p = e + 1;
-    }
-}
-
-std::string joined(ControlArray<Label>& a, int lo, int hi) {
-    std::string s;
-    for (int i = lo; i <= hi; ++i) s += (i > lo ? "|" : "") + a[i].Caption;
-    return s;
-}
-
 // A melody whose every cell tells where it came from.
 void markedMelody(frmKeloTrundo15& f, const char* form) {
     f.lblInciso[23].Caption = form;

@@ -1,6 +1,7 @@
 #pragma once
 // A main window on the headless backend for the engine tests, and fixtures that
 // put the settings into shapes the design values do not have.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,22 @@ inline float uFor(int r, int K) { return (static_cast<float>(r) - 0.5f) / static
 
 // Every setting as the settings record holds it, to prove a failed draw changed none.
 inline std::string settingsSnapshot(frmKeloTrundo15& f) { return formatRecord(collectSettingsRecord(f)); }
+
+// Cells 1.. of an array from "a|b|c": the way joined() shows them.
+inline void setColumn(ControlArray<Label>& a, const std::string& values) {
+    size_t p = 0;
+    for (int j = 1; p <= values.size(); ++j) {
+        size_t e = std::min(values.find('|', p), values.size());
+        a[j].Caption = values.substr(p, e - p);
+        p = e + 1;
+    }
+}
+
+inline std::string joined(ControlArray<Label>& a, int lo, int hi) {
+    std::string s;
+    for (int i = lo; i <= hi; ++i) s += (i > lo ? "|" : "") + a[i].Caption;
+    return s;
+}
 
 // Switches a list of cells on or off by background.
 inline void setSwitches(ControlArray<Label>& a, int lo, int hi, bool on) {
