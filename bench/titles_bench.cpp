@@ -2,22 +2,17 @@
 // type's generator, on the seeded generator.
 #include <benchmark/benchmark.h>
 
-#include "model/main_window.h"
-#include "platform/headless/headless_platform.h"
+#include "bench_window.h"
 #include "titles/title_types.h"
 
 namespace {
 
 void BM_Titles(benchmark::State& state) {
-    kelo::HeadlessPlatform hp;
-    hp.random.reseedFallback(20200101);
-    hp.clock.setTimeOfDay(10, 17, 42);
-    hp.clock.freezeTimeOfDay(true);
-    kelo::frmKeloTrundo15 f(hp.platform);
+    kelo::bench::BenchWindow w;
 
     for (auto _ : state) {
-        kelo::ScegliTipologiaTitolo(f);
-        benchmark::DoNotOptimize(f.TxtTitolo.Text.data());
+        kelo::ScegliTipologiaTitolo(w.f);
+        benchmark::DoNotOptimize(w.f.TxtTitolo.Text.data());
     }
     state.counters["titles/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                     benchmark::Counter::kIsRate);
