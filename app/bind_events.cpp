@@ -9,6 +9,7 @@
 #include "player/score_display.h"
 #include "player/sequencer.h"
 #include "settings/factory_defaults.h"
+#include "titles/title_types.h"
 
 namespace kelo {
 
@@ -26,6 +27,7 @@ void BindEvents(frmKeloTrundo15& f) {
     f.on(f.cmdIncisi).Click = [&f](int) { cmdIncisi_Click(f); };
     f.cmdEsci.On.Click = [&f](int i) { cmdEsci_Click(f, i); };
     f.on(f.ImgLogo).Click = [&f](int) { ImgLogo_Click(f); };
+    f.on(f.cmdTitoli).Click = [&f](int) { cmdTitoli_Click(f); };
     f.lblScritteVarie.On.Click = [&f](int i) { lblScritteVarie_Click(f, i); };
     f.lblPuls.On.Click = [&f](int i) { lblPuls_Click(f, i); };
     f.lblPulsante.On.Click = [&f](int i) { lblPulsante_Click(f, i); };
