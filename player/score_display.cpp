@@ -8,6 +8,7 @@
 #include "model/main_window.h"
 #include "player/missing_files.h"
 #include "player/sequencer.h"
+#include "titles/title_types.h"
 
 namespace kelo {
 
@@ -132,6 +133,7 @@ void TmrMostraMelodia_Timer(frmKeloTrundo15& f) {
     f.lblKeloPrecedente.BackColor = ColoreKeloPronto;
     mostraNomiAccordi(f);
     endReveal(f, f.TmrMostraMelodia);
+    if (f.lblNumeroVariante.BackColor == ColoreSpento) ScegliTipologiaTitolo(f);  // a variant keeps its title
     giveComposingBack(f);
     ScegliAccompagnamento(f);
     playAtOnce(f);

@@ -35,6 +35,15 @@ TEST_F(Reveal, DrawsHalfBarSAtTickSAndGivesTheWindowBackOnTheSixteenth) {
     EXPECT_EQ(f.lblPulsante[3].Caption, "O");
     EXPECT_TRUE(f.TmrAudio.Enabled());
     EXPECT_TRUE(p.hp.display.messages.empty());
+
+    // A new melody gets a new title; a variant keeps the one it has.
+    const std::string title = f.TxtTitolo.Text;
+    EXPECT_NE(title, "Buongiorno, signori!");
+    EXPECT_NE(f.lblTipologiaTitolo.Caption, "0");
+    f.lblNumeroVariante.BackColor = ColoreRosso;
+    f.lblStoComponendo.Caption = "16";
+    TmrMostraMelodia_Timer(f);
+    EXPECT_EQ(f.TxtTitolo.Text, title);
 }
 
 TEST_F(Reveal, NamesOnePictureForEveryCodeAndPitchAndEmptyStaffForWhatItDoesNotKnow) {
