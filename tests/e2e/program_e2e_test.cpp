@@ -1,6 +1,7 @@
 // The real program on the real desktop backend, from the build folder that
 // holds the data tree: splash with its picture, the main window after the
-// greeting, the engine panel, and the way out through the exit question.
+// greeting, a melody revealed and played, the engine panel, and the way out
+// through the exit question.
 // Leaves screenshots in artefacts/.
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "app/program.h"
+#include "model/colours.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_window.h"
 #include "platform/desktop/twips.h"
@@ -112,6 +114,28 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     EXPECT_TRUE(program->main.FraStoComponendo.Visible);
     EXPECT_FALSE(main->editorOf(program->main.TxtTitolo)->isVisible()) << "the title's editor shows through the banner";
     keep(screenshot(*main), "main-window-composing.png");
+
+    // The melody comes onto the staff, gets a title and plays with its position light.
+    frmKeloTrundo15& f = program->main;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.cmdIncisi.Enabled; }, 5000)) << "the reveal did not end";
+    EXPECT_FALSE(f.FraStoComponendo.Visible);
+    EXPECT_EQ(f.ActiveControl, &f.cmdIncisi);
+    EXPECT_NE(main->editorOf(f.TxtTitolo)->text(), QStringLiteral("Buongiorno, signori!"));
+    for (int k = 1; k <= 32; ++k) EXPECT_TRUE(desktop.platform().files.exists(f.ImgNota[k].Picture)) << k;
+    auto pianoSounding = [&] {
+        for (int i = 1; i <= 10; ++i)
+            if (desktop.sound().sounding(f.mmcPiano[i])) return true;
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.lblStepAudio.Caption >= "3" && pianoSounding(); }, 2000)) << "silent";
+    QImage playing = screenshot(*main);
+    keep(playing, "main-window-playing.png");
+    int light = 0;
+    for (int k = 1; k <= 32; ++k)
+        if (f.ShpIndicatore[k].BackColor == ColoreAcceso) light = k;
+    ASSERT_GT(light, 0);
+    const Shape& lit = f.ShpIndicatore[light];
+    EXPECT_GT(pixelsNear(playing, pixelRect(lit.Left, lit.Top, lit.Width, lit.Height), qtColour(ColoreAcceso), 8), 50);
 
     // A click on the logo shows the engine panel.
     const Image& logo = program->main.ImgLogo;
