@@ -2,12 +2,11 @@
 // event and timer tick.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "gui_app.h"
 #include "model/main_window.h"
 #include "platform/desktop/form_painter.h"
 #include "platform/desktop/picture_cache.h"
@@ -15,15 +14,7 @@
 
 namespace {
 
-void needGui() {
-    static int argc = 1;
-    static char name[] = "kelo_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static QGuiApplication app(argc, argv);
-    }
-}
+using kelo::bench::needGui;
 
 // Repaints the window into one image per iteration, its layout and pictures made once.
 void repaintEveryIteration(benchmark::State& state, kelo::frmKeloTrundo15& window, kelo::FileSystem& files) {
