@@ -30,43 +30,38 @@ void bindMouse(frmKeloTrundo15& f, Events& on, SingleMouseHandler down, SingleMo
     on.MouseUp = [&f, up](int, const MouseArgs& m) { up(f, m); };
 }
 
-void bindTick(frmKeloTrundo15& f, Timer& t, void (*tick)(frmKeloTrundo15&)) {
-    t.OnTick = [&f, tick] { tick(f); };
-}
-
 // Every weight, switch, link cell and the tempo: pressed, held and released.
 void bindSettingsEditors(frmKeloTrundo15& f) {
-    bindMouse(f, f.lblAccordi.On, lblAccordi_MouseDown, lblAccordi_MouseUp);
-    bindTick(f, f.TmrAccordi, TmrAccordi_Timer);
-    bindMouse(f, f.lblFreCad.On, lblFreCad_MouseDown, lblFreCad_MouseUp);
-    bindTick(f, f.TmrFreCad, TmrFreCad_Timer);
-    bindMouse(f, f.lblNota.On, lblNota_MouseDown, lblNota_MouseUp);
-    bindTick(f, f.TmrNota, TmrNota_Timer);
-    bindMouse(f, f.lblFreqIncisi.On, lblFreqIncisi_MouseDown, lblFreqIncisi_MouseUp);
-    bindTick(f, f.TmrIncisi, TmrIncisi_Timer);
-    bindMouse(f, f.lblNotafinale.On, lblNotafinale_MouseDown, lblNotafinale_MouseUp);
-    bindTick(f, f.TmrFinali, TmrFinali_Timer);
+    struct Editor {
+        Events& on;
+        MouseHandler down, up;
+        Timer* timer;
+        void (*tick)(frmKeloTrundo15&);
+    };
+    const Editor editors[] = {
+        {f.lblAccordi.On, lblAccordi_MouseDown, lblAccordi_MouseUp, &f.TmrAccordi, TmrAccordi_Timer},
+        {f.lblFreCad.On, lblFreCad_MouseDown, lblFreCad_MouseUp, &f.TmrFreCad, TmrFreCad_Timer},
+        {f.lblNota.On, lblNota_MouseDown, lblNota_MouseUp, &f.TmrNota, TmrNota_Timer},
+        {f.lblFreqIncisi.On, lblFreqIncisi_MouseDown, lblFreqIncisi_MouseUp, &f.TmrIncisi, TmrIncisi_Timer},
+        {f.lblNotafinale.On, lblNotafinale_MouseDown, lblNotafinale_MouseUp, &f.TmrFinali, TmrFinali_Timer},
+        {f.lblFreqInc.On, lblFreqInc_MouseDown, lblFreqInc_MouseUp, &f.TmrMod, TmrMod_Timer},
+        {f.lblFreIncB.On, lblFreIncB_MouseDown, lblFreIncB_MouseUp, &f.TmrModB, TmrModB_Timer},
+        {f.lblCollegamento.On, lblCollegamento_MouseDown, lblCollegamento_MouseUp, &f.TmrCollegamento,
+         TmrCollegamento_Timer},
+        {f.lblCercaNota.On, lblCercaNota_MouseDown, lblCercaNota_MouseUp, &f.TmrPagina, TmrPagina_Timer},
+        {f.lblVeloc.On, lblVeloc_MouseDown, lblVeloc_MouseUp, &f.TmrVeloc, TmrVeloc_Timer},
+        {f.lblModulo.On, lblModulo_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblModuloB.On, lblModuloB_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblCadenza.On, lblCadenza_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblInciso.On, lblInciso_MouseDown, nullptr, nullptr, nullptr},
+    };
+    for (const Editor& e : editors) {
+        bindMouse(f, e.on, e.down, e.up);
+        if (e.timer) e.timer->OnTick = [&f, tick = e.tick] { tick(f); };
+    }
     bindMouse(f, f.on(f.lblRip), lblRip_MouseDown, lblRip_MouseUp);
-    bindTick(f, f.TmrRip, TmrRip_Timer);
-
-    bindMouse(f, f.lblModulo.On, lblModulo_MouseDown);
-    bindMouse(f, f.lblModuloB.On, lblModuloB_MouseDown);
-    bindMouse(f, f.lblFreqInc.On, lblFreqInc_MouseDown, lblFreqInc_MouseUp);
-    bindTick(f, f.TmrMod, TmrMod_Timer);
-    bindMouse(f, f.lblFreIncB.On, lblFreIncB_MouseDown, lblFreIncB_MouseUp);
-    bindTick(f, f.TmrModB, TmrModB_Timer);
-
-    bindMouse(f, f.lblCadenza.On, lblCadenza_MouseDown);
-    bindMouse(f, f.lblInciso.On, lblInciso_MouseDown);
+    f.TmrRip.OnTick = [&f] { TmrRip_Timer(f); };
     bindMouse(f, f.on(f.lblModo), lblModo_MouseDown, lblModo_MouseUp);
-
-    bindMouse(f, f.lblCollegamento.On, lblCollegamento_MouseDown, lblCollegamento_MouseUp);
-    bindTick(f, f.TmrCollegamento, TmrCollegamento_Timer);
-    bindMouse(f, f.lblCercaNota.On, lblCercaNota_MouseDown, lblCercaNota_MouseUp);
-    bindTick(f, f.TmrPagina, TmrPagina_Timer);
-
-    bindMouse(f, f.lblVeloc.On, lblVeloc_MouseDown, lblVeloc_MouseUp);
-    bindTick(f, f.TmrVeloc, TmrVeloc_Timer);
 }
 
 }  // namespace
