@@ -3,18 +3,15 @@
 // and its 80 page cells (a few us).
 #include <benchmark/benchmark.h>
 
+#include "bench_window.h"
 #include "engine/link_cases.h"
-#include "model/main_window.h"
-#include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
 #include "settings/link_page_editor.h"
 #include "settings/weight_steppers.h"
 
 namespace {
 
-struct FactoryWindow {
-    kelo::HeadlessPlatform hp;
-    kelo::frmKeloTrundo15 f{hp.platform};
+struct FactoryWindow : kelo::bench::BenchWindow {
     FactoryWindow() {
         kelo::resetAllToFactory(f);
         kelo::CaricaPaginaCollegamento(f);
