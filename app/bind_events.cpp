@@ -7,6 +7,7 @@
 #include "model/splash_window.h"
 #include "player/label_buttons.h"
 #include "settings/factory_defaults.h"
+#include "titles/title_types.h"
 
 namespace kelo {
 
@@ -20,6 +21,7 @@ void BindEvents(frmKeloTrundo15& f) {
     f.on(f.cmdIncisi).Click = [&f](int) { cmdIncisi_Click(f); };
     f.cmdEsci.On.Click = [&f](int i) { cmdEsci_Click(f, i); };
     f.on(f.ImgLogo).Click = [&f](int) { ImgLogo_Click(f); };
+    f.on(f.cmdTitoli).Click = [&f](int) { cmdTitoli_Click(f); };
     f.lblScritteVarie.On.Click = [&f](int i) { lblScritteVarie_Click(f, i); };
     f.lblPuls.On.Click = [&f](int i) { lblPuls_Click(f, i); };
     f.CloseRequested = [&f] { RichiestaChiusura(f); };

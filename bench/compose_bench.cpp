@@ -4,19 +4,15 @@
 
 #include "app/bind_events.h"
 #include "app/compose_button.h"
+#include "bench_window.h"
 #include "engine/link_cases.h"
-#include "model/main_window.h"
-#include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
 
 namespace {
 
 void BM_Composition(benchmark::State& state) {
-    kelo::HeadlessPlatform hp;
-    hp.random.reseedFallback(20200101);
-    hp.clock.setTimeOfDay(10, 17, 42);
-    hp.clock.freezeTimeOfDay(true);
-    kelo::frmKeloTrundo15 f(hp.platform);
+    kelo::bench::BenchWindow w;
+    kelo::frmKeloTrundo15& f = w.f;
     kelo::BindEvents(f);
     kelo::resetAllToFactory(f);
     kelo::CaricaPaginaCollegamento(f);  // the page of case 2, as the window shows it after loading

@@ -1,0 +1,149 @@
+// The title choice and the title lists: every type once a cycle and never twice in
+// a row, even on a stuck random source; both ends of every list; the dispatch.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine_test_support.h"
+#include "model/cell_access.h"
+#include "platform/dispatch.h"
+#include "titles/title_types.h"
+
+using namespace kelo;
+using namespace kelo::enginetest;
+
+namespace {
+int markedTypes(frmKeloTrundo15& f) {
+    int n = 0;
+    for (int t = 1; t <= 24; ++t) n += isOn(f.lblScegliTitolo[t]);
+    return n;
+}
+
+// Presses "Titoli" n times from the start state and gives the types drawn; after
+// each press the count, the marks and the title agree.
+std::vector<int> pressTitoli(EngineWindow& w, int n) {
+    std::vector<int> types;
+    for (int i = 0; i < n; ++i) {
+        w.f.TxtTitolo.Text.clear();
+        raiseClick(w.f.cmdTitoli);
+        const int type = number(w.f.lblTipologiaTitolo);
+        EXPECT_EQ(number(w.f.lblScegliTitolo[0]), i % 24 + 1) << i;
+        EXPECT_EQ(markedTypes(w.f), i % 24 + 1) << i;
+        EXPECT_TRUE(type >= 1 && type <= 24 && isOn(w.f.lblScegliTitolo[type])) << i;
+        EXPECT_FALSE(w.f.TxtTitolo.Text.empty()) << i;
+        types.push_back(type);
+    }
+    return types;
+}
+
+void expectCycles(const std::vector<int>& types) {
+    for (size_t i = 1; i < types.size(); ++i) EXPECT_NE(types[i], types[i - 1]) << i;
+    for (auto c = types.begin(); c + 24 <= types.end(); c += 24) EXPECT_EQ(std::set<int>(c, c + 24).size(), 24u);
+}
+}  // namespace
+
+TEST(Titles, EveryTypeOnceACycleNeverTwiceInARowAndThePersonasMarksLeftAlone) {
+    for (uint64_t seed : {1, 2, 3}) {
+        EngineWindow w(seed);
+        for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BorderStyle = static_cast<int16_t>(t % 2);
+        expectCycles(pressTitoli(w, 10 * 24));
+        for (int t = 1; t <= 24; ++t) EXPECT_EQ(w.f.lblScegliTitolo[t].BorderStyle, t % 2) << t;
+    }
+}
+
+// A source that always gives the same type lands on the current or a taken type
+// from the third title on: a thousand draws, then the first acceptable type. Here
+// a cycle has just ended on that same type.
+TEST(Titles, AStuckRandomSourceStillEndsEveryChoiceWithTheCycleKept) {
+    EngineWindow w(1, 0, 0, 0);
+    for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BackColor = ColoreAcceso;
+    w.f.lblScegliTitolo[0].Caption = "24";
+    w.f.lblTipologiaTitolo.Caption = "1";
+    const int titles = 3 * 24;
+    for (int i = 0; i < titles * 1002; ++i) w.hp.random.push({uFor(1, 24)});
+    std::vector<int> types = pressTitoli(w, titles);
+    expectCycles(types);
+    EXPECT_EQ(std::vector<int>(types.begin(), types.begin() + 4), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(types[24], 1);  // the draw that differs from type 24 opens the next cycle
+}
+
+// Both ends of every list, drawn at 00:00:00: the prefix first, then the word.
+TEST(Titles, FirstAndLastEntryOfEveryListAndTheOddPrefixes) {
+    struct Row {
+        int type, kPrefix, kWord, rPrefix, rWord;  // rPrefix/rWord 0: both ends
+        const char *first, *last;
+    };
+    const Row rows[] = {
+        {1, 12, 24, 0, 0, "Andando a Milano", "Nel cuore di Praga"},
+        {2, 12, 24, 0, 0, "Dedicato a Maria", "Pensando a Serena"},
+        {3, 0, 24, 0, 0, "Addio!", "Auguroni!"},
+        {4, 6, 12, 0, 0, "Un indimenticabile lunedì", "Un fantastico mattino"},
+        {5, 6, 13, 0, 0, "Le mie dalie", "Incantevoli petunie"},
+        {6, 0, 24, 0, 0, "Paperino", "Tintin"},
+        {7, 0, 24, 0, 0, "La bella addormentata nel bosco", "Momo"},
+        {8, 0, 24, 0, 0, "In sella alla moto", "La Maratona di New York"},
+        {9, 0, 24, 0, 0, "'Non è mai troppo tardi'", "Aforisma"},
+        {10, 0, 26, 0, 0, "Orion", "Ariel"},
+        {11, 0, 32, 0, 0, "I tre moschettieri", "Solaris"},
+        {12, 0, 24, 0, 0, "Sulla spiaggia", "Riflessi notturni"},
+        {13, 0, 27, 0, 0, "I Nibelunghi", "Waterloo"},
+        {14, 0, 23, 0, 0, "Le imprese di Ercole", "La tela di Penelope"},
+        {15, 0, 24, 0, 0, "Nel bosco", "Cinghiali nel bosco"},
+        {16, 0, 19, 0, 0, "Serenata", "Musica per te"},
+        {17, 0, 19, 0, 0, "Wolfgang", "Franz"},
+        {18, 0, 24, 0, 0, "Riflessi dorati", "Alla conquista dell'oro"},
+        {19, 0, 24, 0, 0, "Alba sul mare", "Quarto di luna"},
+        {20, 0, 32, 0, 0, "Saltando coi canguri", "Rane nello stagno"},
+        {21, 0, 24, 0, 0, "Alè!", "Din-don-dan"},
+        {22, 13, 24, 0, 0, "I ricordi di Marco", "Le avventure di Jacques"},
+        {23, 0, 24, 0, 0, "La Creazione", "Mosé"},
+        {24, 0, 26, 0, 0, "La guerra dei soldatini", "Fuochi d'artificio"},
+        {2, 12, 24, 6, 1, "Maria", nullptr},           // the empty prefix
+        {22, 13, 24, 7, 1, "Il buon  Marco", nullptr},  // the prefix with two blanks
+    };
+    EngineWindow w(1, 0, 0, 0);
+    for (const Row& r : rows) {
+        w.f.lblTipologiaTitolo.Caption = std::to_string(r.type);
+        for (bool last : {false, true}) {
+            if (last && !r.last) continue;
+            if (r.kPrefix) w.hp.random.push({uFor(r.rPrefix ? r.rPrefix : last ? r.kPrefix : 1, r.kPrefix)});
+            w.hp.random.push({uFor(r.rWord ? r.rWord : last ? r.kWord : 1, r.kWord)});
+            const int before = w.hp.random.drawn;
+            GeneraTitolo(w.f);
+            EXPECT_EQ(w.f.TxtTitolo.Text, last ? r.last : r.first) << r.type;
+            EXPECT_EQ(w.hp.random.drawn - before, r.kPrefix ? 2 : 1) << r.type;
+        }
+    }
+}
+
+TEST(Titles, TypeTextsOutsideOneToTwentyFourLeaveTheTitle) {
+    EngineWindow w;
+    for (const char* type : {"0", "25", "-1", "01", " 1", "1 ", "1.0", "abc", ""}) {
+        w.f.TxtTitolo.Text = "Il titolo di prima";
+        w.f.lblTipologiaTitolo.Caption = type;
+        GeneraTitolo(w.f);
+        EXPECT_EQ(w.f.TxtTitolo.Text, "Il titolo di prima") << '"' << type << '"';
+        EXPECT_EQ(w.hp.random.drawn, 0) << type;
+    }
+}
+
+// Cells that hold no number, or disagree, never stop the choice: no current type, or
+// a new cycle.
+TEST(Titles, UnreadableOrDisagreeingCellsStartOverInsteadOfStopping) {
+    struct Row {
+        const char *type, *count;
+        int marked;
+        const char* countAfter;
+    } rows[] = {{"abc", "3", 3, "4"}, {"", "0", 0, "1"}, {"5", "x", 5, "1"}, {"5", "30", 24, "1"}, {"5", "3", 24, "1"}};
+    for (const Row& r : rows) {
+        EngineWindow w;
+        for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BackColor = t <= r.marked ? ColoreAcceso : ColoreSpento;
+        w.f.lblTipologiaTitolo.Caption = r.type;
+        w.f.lblScegliTitolo[0].Caption = r.count;
+        ASSERT_NO_THROW(ScegliTipologiaTitolo(w.f)) << r.type << '/' << r.count;
+        EXPECT_EQ(w.f.lblScegliTitolo[0].Caption, r.countAfter) << r.type << '/' << r.count;
+        EXPECT_EQ(markedTypes(w.f), number(w.f.lblScegliTitolo[0])) << r.count;
+        EXPECT_NE(w.f.lblTipologiaTitolo.Caption, r.type);
+        EXPECT_FALSE(w.f.TxtTitolo.Text.empty());
+    }
+}
