@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/screen_fitting.h"
@@ -13,6 +15,7 @@
 #include "platform/desktop/form_painter.h"
 #include "platform/desktop/twips.h"
 #include "platform/headless/headless_platform.h"
+#include "titles/title_lists.h"
 
 using namespace kelo;
 
@@ -23,14 +26,27 @@ struct Screen {
     double rH, rW, mainFont, splashFont;
 };
 
-// The texts a control can show: what the design put there, and for the title
-// the greeting, the farewell and a long melody title.
-std::vector<std::string> textsOf(const ControlRef& ref) {
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The texts a control can show: what the design put there, and for the title the
+// greeting, the farewell and the widest title of every title type.
+std::vector<std::string> textsOf(const ControlRef& ref, const QFontMetrics& fm) {
     if (ref.kind == ControlKind::Label) return {static_cast<const Label&>(*ref.control).Caption};
     const auto& box = static_cast<const TextBox&>(*ref.control);
-    if (std::string(box.Name) == "TxtTitolo")
-        return {"Buongiorno, signori!", "Addio!", "La malinconica serenata del gatto di Trastevere"};
-    return {box.Text};
+    if (std::string(box.Name) != "TxtTitolo") return {box.Text};
+    auto widest = [&](std::span<const std::string_view> list) {
+        std::string_view best;
+        for (std::string_view s : list)
+            if (fm.horizontalAdvance(qs(s)) > fm.horizontalAdvance(qs(best))) best = s;
+        return std::string(best);
+    };
+    std::vector<std::string> texts{"Buongiorno, signori!", "Addio!"};
+    for (int type = 1; type <= kTitleTypes; ++type) {
+        const TitleLists& lists = titleLists(type);
+        std::string prefix = lists.prefixes.empty() ? "" : widest(lists.prefixes) + std::string(lists.between);
+        texts.push_back(prefix + widest(lists.words));
+    }
+    return texts;
 }
 
 // Texts whose lines outgrow their boxes already on the design screen.
@@ -49,8 +65,9 @@ std::vector<std::string> textsOutOfTheirBoxes(const Form& form) {
         const FontSpec& font = label ? static_cast<const Label&>(c).Font : static_cast<const TextBox&>(c).Font;
         TextPlace at = label ? textPlace(static_cast<const Label&>(c), box)
                              : textPlace(static_cast<const TextBox&>(c), box);
-        for (const std::string& text : textsOf(ref)) {
-            QRect lines = QFontMetrics(qtFont(font)).boundingRect(at.box, at.flags, QString::fromStdString(text));
+        QFontMetrics fm(qtFont(font));
+        for (const std::string& text : textsOf(ref, fm)) {
+            QRect lines = fm.boundingRect(at.box, at.flags, QString::fromStdString(text));
             if (!text.empty() && !box.contains(lines))
                 out.push_back(std::string(c.Name) + "(" + std::to_string(c.Index) + ") \"" + text + "\"");
         }
