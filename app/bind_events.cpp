@@ -9,9 +9,65 @@
 #include "player/score_display.h"
 #include "player/sequencer.h"
 #include "settings/factory_defaults.h"
+#include "settings/link_page_editor.h"
+#include "settings/module_lists.h"
+#include "settings/switches.h"
+#include "settings/tempo_level.h"
+#include "settings/weight_steppers.h"
 #include "titles/title_types.h"
 
 namespace kelo {
+
+namespace {
+
+using MouseHandler = void (*)(frmKeloTrundo15&, int, const MouseArgs&);
+using SingleMouseHandler = void (*)(frmKeloTrundo15&, const MouseArgs&);
+
+void bindMouse(frmKeloTrundo15& f, Events& on, MouseHandler down, MouseHandler up = nullptr) {
+    on.MouseDown = [&f, down](int i, const MouseArgs& m) { down(f, i, m); };
+    if (up) on.MouseUp = [&f, up](int i, const MouseArgs& m) { up(f, i, m); };
+}
+
+void bindMouse(frmKeloTrundo15& f, Events& on, SingleMouseHandler down, SingleMouseHandler up) {
+    on.MouseDown = [&f, down](int, const MouseArgs& m) { down(f, m); };
+    on.MouseUp = [&f, up](int, const MouseArgs& m) { up(f, m); };
+}
+
+// Every weight, switch, link cell and the tempo: pressed, held and released.
+void bindSettingsEditors(frmKeloTrundo15& f) {
+    struct Editor {
+        Events& on;
+        MouseHandler down, up;
+        Timer* timer;
+        void (*tick)(frmKeloTrundo15&);
+    };
+    const Editor editors[] = {
+        {f.lblAccordi.On, lblAccordi_MouseDown, lblAccordi_MouseUp, &f.TmrAccordi, TmrAccordi_Timer},
+        {f.lblFreCad.On, lblFreCad_MouseDown, lblFreCad_MouseUp, &f.TmrFreCad, TmrFreCad_Timer},
+        {f.lblNota.On, lblNota_MouseDown, lblNota_MouseUp, &f.TmrNota, TmrNota_Timer},
+        {f.lblFreqIncisi.On, lblFreqIncisi_MouseDown, lblFreqIncisi_MouseUp, &f.TmrIncisi, TmrIncisi_Timer},
+        {f.lblNotafinale.On, lblNotafinale_MouseDown, lblNotafinale_MouseUp, &f.TmrFinali, TmrFinali_Timer},
+        {f.lblFreqInc.On, lblFreqInc_MouseDown, lblFreqInc_MouseUp, &f.TmrMod, TmrMod_Timer},
+        {f.lblFreIncB.On, lblFreIncB_MouseDown, lblFreIncB_MouseUp, &f.TmrModB, TmrModB_Timer},
+        {f.lblCollegamento.On, lblCollegamento_MouseDown, lblCollegamento_MouseUp, &f.TmrCollegamento,
+         TmrCollegamento_Timer},
+        {f.lblCercaNota.On, lblCercaNota_MouseDown, lblCercaNota_MouseUp, &f.TmrPagina, TmrPagina_Timer},
+        {f.lblVeloc.On, lblVeloc_MouseDown, lblVeloc_MouseUp, &f.TmrVeloc, TmrVeloc_Timer},
+        {f.lblModulo.On, lblModulo_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblModuloB.On, lblModuloB_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblCadenza.On, lblCadenza_MouseDown, nullptr, nullptr, nullptr},
+        {f.lblInciso.On, lblInciso_MouseDown, nullptr, nullptr, nullptr},
+    };
+    for (const Editor& e : editors) {
+        bindMouse(f, e.on, e.down, e.up);
+        if (e.timer) e.timer->OnTick = [&f, tick = e.tick] { tick(f); };
+    }
+    bindMouse(f, f.on(f.lblRip), lblRip_MouseDown, lblRip_MouseUp);
+    f.TmrRip.OnTick = [&f] { TmrRip_Timer(f); };
+    bindMouse(f, f.on(f.lblModo), lblModo_MouseDown, lblModo_MouseUp);
+}
+
+}  // namespace
 
 void BindEvents(frmSplashKelo2020& s) { s.TmrVia.OnTick = [&s] { TmrVia_Timer(s); }; }
 
@@ -34,8 +90,8 @@ void BindEvents(frmKeloTrundo15& f) {
     f.on(f.cmdAudio).Click = [&f](int) { cmdAudio_Click(f); };
     f.CloseRequested = [&f] { RichiestaChiusura(f); };
 
-    f.lblDefault.On.MouseDown = [&f](int i, const MouseArgs& m) { lblDefault_MouseDown(f, i, m); };
-    f.lblDefault.On.MouseUp = [&f](int i, const MouseArgs& m) { lblDefault_MouseUp(f, i, m); };
+    bindMouse(f, f.lblDefault.On, lblDefault_MouseDown, lblDefault_MouseUp);
+    bindSettingsEditors(f);
 }
 
 }  // namespace kelo

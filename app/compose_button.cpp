@@ -9,6 +9,7 @@
 #include "platform/runtime_error.h"
 #include "player/persona.h"
 #include "player/sequencer.h"
+#include "settings/link_page_editor.h"
 
 namespace kelo {
 
@@ -46,6 +47,7 @@ void cmdIncisi_Click(frmKeloTrundo15& f) {
     f.TmrReplay.SetEnabled(false);
     f.lblPulsante[3].Enabled = false;
     AbilitaFile(f, false);
+    ScriviCollegamentoTenuto(f);
     SalvaPaginaVista(f);  // the link stage moves the case on show
 
     f.lblRipetizioni.Caption = "0";

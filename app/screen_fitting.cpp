@@ -1,5 +1,7 @@
 #include "app/screen_fitting.h"
 
+#include <algorithm>
+
 #include "model/main_window.h"
 #include "model/splash_window.h"
 
@@ -10,6 +12,13 @@ namespace {
 struct Ratios {
     double h, w, font;
 };
+
+// A text may grow no faster than the height of its box: on a screen wider than
+// 4:3 a font ratio taken from the width would push lines out of their boxes.
+Ratios ratios(ScreenSize s, double font) {
+    double h = s.height / 11520.0;
+    return {h, s.width / 15360.0, std::min(font, h)};
+}
 
 // Each property is multiplied in double precision and stored back in single precision.
 void scale(float& v, double r) { v = static_cast<float>(static_cast<double>(v) * r); }
@@ -50,7 +59,7 @@ bool SchermoDaAdattare(Form& f) { return f.sys.display.screen().height != 11520.
 
 void AdattaRisoluzione(frmKeloTrundo15& f) {
     ScreenSize s = f.sys.display.screen();
-    Ratios r{s.height / 11520.0, s.width / 15360.0, s.width / 15600.0};
+    Ratios r = ratios(s, s.width / 15600.0);
     fitWindow(f, r);
     constexpr bool font = true, noFont = false;
     fit(f.ShpVari, 0, 78, r, noFont);
@@ -97,7 +106,7 @@ void AdattaRisoluzione(frmKeloTrundo15& f) {
 
 void AdattaSplashAlloSchermo(frmSplashKelo2020& s) {
     ScreenSize sc = s.sys.display.screen();
-    Ratios r{sc.height / 11520.0, sc.width / 15360.0, sc.height / 11550.0};
+    Ratios r = ratios(sc, sc.height / 11550.0);
     fitWindow(s, r);
     fit(s.lblSplash[3], r, true);
     fit(s.lblVersione, r, true);

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "gui_app.h"
@@ -11,18 +12,23 @@
 #include "platform/desktop/form_painter.h"
 #include "platform/desktop/picture_cache.h"
 #include "platform/headless/headless_platform.h"
+#include "settings/factory_defaults.h"
+#include "settings/weight_steppers.h"
 
 namespace {
 
 using kelo::bench::needGui;
 
-// Repaints the window into one image per iteration, its layout and pictures made once.
-void repaintEveryIteration(benchmark::State& state, kelo::frmKeloTrundo15& window, kelo::FileSystem& files) {
+// Repaints the window into one image per iteration, its layout and pictures made once;
+// `event` runs before each repaint, as the event the screen follows.
+void repaintEveryIteration(benchmark::State& state, kelo::frmKeloTrundo15& window, kelo::FileSystem& files,
+                           const std::function<void()>& event = {}) {
     kelo::PictureCache pictures(files);
     kelo::FormLayout layout(window);
     kelo::FormPainter painter(pictures);
     QImage target(1024, 768, QImage::Format_RGB32);
     for (auto _ : state) {
+        if (event) event();
         QPainter p(&target);
         painter.paint(p, window, layout);
         p.end();
@@ -60,6 +66,17 @@ void BM_PaintMainWindowWithScore(benchmark::State& state) {
     repaintEveryIteration(state, window, headless.files);
 }
 BENCHMARK(BM_PaintMainWindowWithScore)->Unit(benchmark::kMillisecond);
+
+// A held weight's repeat tick and the repaint that shows it.
+void BM_RepaintAfterStepperTick(benchmark::State& state) {
+    needGui();
+    kelo::HeadlessPlatform headless;
+    kelo::frmKeloTrundo15 window(headless.platform);
+    kelo::resetAllToFactory(window);
+    kelo::lblNota_MouseDown(window, 57, {});
+    repaintEveryIteration(state, window, headless.files, [&] { kelo::TmrNota_Timer(window); });
+}
+BENCHMARK(BM_RepaintAfterStepperTick)->Unit(benchmark::kMillisecond);
 
 // The same from scratch: image, layout and picture cache included.
 void BM_RenderMainWindow(benchmark::State& state) {

@@ -12,7 +12,7 @@ bool deliverMouseDown(Control& c, const MouseArgs& args) {
 }
 
 bool deliverMouseUp(Control& c, const MouseArgs& args) {
-    if (!acceptsInput(c) || !c.On || !c.On->MouseUp) return false;
+    if (!c.On || !c.On->MouseUp) return false;
     c.On->MouseUp(c.Index, args);
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Delivering user events to a control's handlers, as both backends do: only a
-// control that is shown and enabled (with every frame around it) receives them.
+// control that is shown and enabled (with every frame around it) receives them,
+// except the release: it belongs to the control that took the press, even when
+// that control has been hidden or disabled since.
 #include "platform/controls.h"
 
 namespace kelo {
@@ -8,6 +10,7 @@ namespace kelo {
 struct Form;
 
 bool deliverMouseDown(Control& c, const MouseArgs& args = {});
+// Only for the control that took the mouse-down.
 bool deliverMouseUp(Control& c, const MouseArgs& args = {});
 bool deliverClick(Control& c);
 // A full press: mouse-down, mouse-up, click.

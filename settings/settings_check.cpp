@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "engine/link_cases.h"
 #include "model/colours.h"
 #include "model/pivot_grid.h"
 #include "settings/factory_defaults.h"
@@ -30,6 +31,12 @@ std::optional<int> plainNumber(std::string_view s) {
 // A value as the message shows it: short, whatever the file holds.
 std::string shown(const std::string& text) {
     return "\"" + (text.size() > 20 ? text.substr(0, 20) + "..." : text) + "\"";
+}
+
+// Bank cell 80 x N + 8 x (r - 1) + c of a figure c that link case N does not have.
+bool lacksFigure(int cell) {
+    const LinkCase& c = kLinkCases[static_cast<size_t>((cell - 1) / 80 - 1)];
+    return *c.first[static_cast<size_t>((cell - 1) % 8)] == '\0';
 }
 
 std::string range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_string(hi); }
@@ -109,7 +116,12 @@ private:
         case T::Cadenza: return inRange(ln, 0, 13, "numero di cadenze accese");
         case T::Notafinale: return inRange(ln, field.index == 4 ? 1 : 0, 16, "peso della nota finale");
         case T::Collegamento:
-            return v.text == "X" || inRange(ln, 1, 16, "peso di collegamento");
+            if (v.text == "X") return true;
+            if (lacksFigure(field.index)) {
+                fail(ln, "qui i collegamenti hanno sempre \"X\": il caso non ha questa figura");
+                return false;
+            }
+            return inRange(ln, 1, 16, "peso di collegamento");
         case T::Nota:
             if (isForbiddenPivotCell(field.index)) {
                 if (v.text == "X") return true;

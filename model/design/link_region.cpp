@@ -26,6 +26,7 @@ void linkRegion(frmKeloTrundo15& f) {
     number.place(9600, 6960, 345, 255);
     number.Caption = "2";
     number.BackColor = ColoreTenuto;
+    number.Transparent = true;  // a press shows only its border; the arrows carry the colour
     number.Font = kCellFont;
     number.Alignment = Align::Center;
     labelButton(f.lblCercaNota[1], 9360, 6960, 255, "<", ColoreFreccia);

@@ -86,43 +86,51 @@ void FormPainter::paintList(QPainter& p, const FormLayout& layout, const std::ve
     }
 }
 
+TextPlace textPlace(const Label& c, const QRect& r) {
+    QRect box = r;
+    if (c.BorderStyle == 1) box.adjust(1, 1, -1, -1);
+    box.adjust(1, 0, -1, 0);
+    return {box, horizontal(c.Alignment) | Qt::AlignTop | (c.WordWrap ? Qt::TextWordWrap : Qt::TextSingleLine)};
+}
+
+TextPlace textPlace(const TextBox& c, const QRect& r) {
+    QRect box = r;
+    if (c.Border) box.adjust(2, 2, -2, -2);
+    box.adjust(2, 0, -2, 0);
+    return {box, horizontal(c.Alignment) | Qt::AlignVCenter | Qt::TextSingleLine};
+}
+
 void FormPainter::paintLabel(QPainter& p, const Label& c, const QRect& r) {
     if (!c.Transparent) p.fillRect(r, qtColour(c.BackColor));
-    QRect box = r;
     if (c.BorderStyle == 1) {
         p.setPen(kDarkBorder);
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        box.adjust(1, 1, -1, -1);
     }
     if (c.Caption.empty()) return;
-    box.adjust(1, 0, -1, 0);
-    int flags = horizontal(c.Alignment) | Qt::AlignTop | (c.WordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    TextPlace at = textPlace(c, r);
     p.setFont(qtFont(c.Font));
     if (!c.Enabled) {
         p.save();
         p.setClipRect(r, Qt::IntersectClip);
-        drawText(p, box, flags, QString::fromStdString(c.Caption), qtColour(c.ForeColor), false);
+        drawText(p, at.box, at.flags, QString::fromStdString(c.Caption), qtColour(c.ForeColor), false);
         p.restore();
         return;
     }
-    drawText(p, box, flags, QString::fromStdString(c.Caption), qtColour(c.ForeColor), true);
+    drawText(p, at.box, at.flags, QString::fromStdString(c.Caption), qtColour(c.ForeColor), true);
 }
 
 void FormPainter::paintTextBox(QPainter& p, const TextBox& c, const QRect& r) {
     p.fillRect(r, qtColour(c.BackColor));
-    QRect box = r;
     if (c.Border) {
         bevel(p, r, kShadow, kWhite);
         bevel(p, r.adjusted(1, 1, -1, -1), kDarkBorder, QColor(0xE0, 0xE0, 0xE0));
-        box.adjust(2, 2, -2, -2);
     }
     if (c.Text.empty()) return;
-    box.adjust(2, 0, -2, 0);
+    TextPlace at = textPlace(c, r);
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     p.setFont(qtFont(c.Font));
-    drawText(p, box, horizontal(c.Alignment) | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(c.Text),
-             qtColour(c.ForeColor), c.Enabled);
+    drawText(p, at.box, at.flags, QString::fromStdString(c.Text), qtColour(c.ForeColor), c.Enabled);
     p.restore();
 }
 

@@ -38,6 +38,14 @@ private:
     const PaintState* state_ = nullptr;
 };
 
+// Where a control's text is laid out inside its pixel box r, and how it is aligned there.
+struct TextPlace {
+    QRect box;
+    int flags;
+};
+TextPlace textPlace(const Label& c, const QRect& r);
+TextPlace textPlace(const TextBox& c, const QRect& r);
+
 // The form drawn offscreen at its size, as the screen would show it.
 QImage renderForm(const Form& form, PictureCache& pictures);
 // The same with a picture cache of its own over the form's file system.

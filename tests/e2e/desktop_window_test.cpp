@@ -139,14 +139,21 @@ TEST_F(DesktopWindow, TheReleaseGoesToThePressedControlWhereverThePointerIs) {
     EXPECT_EQ(form.log, (Log{"down cell", "up cell"})) << "no click, nothing for the control under the pointer";
 
     form.log.clear();
-    // The press made the cell disappear: its release still belongs to it, and nothing else gets one.
-    form.on(form.cell).MouseDown = [this](int, const MouseArgs&) {
-        form.log.push_back("down cell");
-        form.cell.Left = 1500;
-    };
-    press(form.cell);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, pixelRect(150, 750, 600, 300).center());
-    EXPECT_EQ(form.log, (Log{"down cell", "up cell"}));
+    // The press moved the cell away, or disabled it: its release still belongs to it,
+    // and nothing else gets one.
+    for (bool disable : {false, true}) {
+        form.log.clear();
+        form.cell.Left = 150;
+        form.cell.Enabled = true;
+        form.on(form.cell).MouseDown = [this, disable](int, const MouseArgs&) {
+            form.log.push_back("down cell");
+            if (disable) form.cell.Enabled = false;
+            else form.cell.Left = 1500;
+        };
+        press(form.cell);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, pixelRect(150, 750, 600, 300).center());
+        EXPECT_EQ(form.log, (Log{"down cell", "up cell"})) << disable;
+    }
 }
 
 TEST_F(DesktopWindow, ADialogOpenedByThePressEndsThePressAtOnce) {

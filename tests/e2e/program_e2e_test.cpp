@@ -1,12 +1,14 @@
 // The real program on the real desktop backend, from the build folder that
 // holds the data tree: splash with its picture, the main window after the
 // greeting, a melody revealed and played, the engine panel, and the way out
-// through the exit question.
+// through the exit question; and the main window fitted to a 16:9 screen.
 // Leaves screenshots in artefacts/.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QTest>
 #include <cmath>
 #include <optional>
@@ -57,23 +59,47 @@ void keep(const QImage& image, const char* name) {
     ASSERT_TRUE(image.save(QStringLiteral("artefacts/") + QLatin1String(name))) << name;
 }
 
-}  // namespace
+const QString kSplashFile = QStringLiteral("Kelo 2020/Grafica/Splash Kelo.jpg");
 
-TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTheExitQuestion) {
-    const QString splashFile = QStringLiteral("Kelo 2020/Grafica/Splash Kelo.jpg");
-    ASSERT_TRUE(QFileInfo::exists(splashFile)) << "run from the build folder that holds the data tree";
+// The program started on the desktop, with the run-time errors it reported.
+class ProgramOnTheDesktop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFileInfo::exists(kSplashFile)) << "run from the build folder that holds the data tree";
+        desktop.gate().reportError = [this](const std::string& text) { errors.push_back(text); };
+        desktop.run([this] {
+            program.emplace(desktop.platform());
+            program->start();
+        });
+        ASSERT_TRUE(errors.empty()) << errors.front();
+        ASSERT_TRUE(program);
+    }
+
+    // After the splash delay the main window comes, and after the greeting the splash is gone.
+    FormWindow* greeted() {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                FormWindow* w = desktop.display().windowOf(program->main);
+                return w && w->isVisible();
+            },
+            5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return program->main.cmdIncisi.Enabled; }, 6000)) << "no greeting";
+        EXPECT_TRUE(errors.empty());
+        EXPECT_EQ(desktop.display().windowOf(program->splash), nullptr);
+        return desktop.display().windowOf(program->main);
+    }
 
     DesktopPlatform desktop;
     std::vector<std::string> errors;
-    desktop.gate().reportError = [&](const std::string& text) { errors.push_back(text); };
     std::optional<Program> program;
-    desktop.run([&] {
-        program.emplace(desktop.platform());
-        program->start();
-    });
-    ASSERT_TRUE(errors.empty()) << errors.front();
-    ASSERT_TRUE(program);
+};
 
+// Started with --screen=1920x1080.
+using ProgramOnAWideScreen = ProgramOnTheDesktop;
+
+}  // namespace
+
+TEST_F(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTheExitQuestion) {
     // The splash is up at once, showing its picture over the whole window.
     FormWindow* splash = desktop.display().windowOf(program->splash);
     ASSERT_NE(splash, nullptr);
@@ -81,23 +107,13 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
     QImage shown = screenshot(*splash);
     keep(shown, "splash-window.png");
-    QImage picture = QImage(splashFile).scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage picture = QImage(kSplashFile).scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LT(meanDifference(shown, picture), 12.0) << "the splash does not show its picture";
     EXPECT_EQ(desktop.display().windowOf(program->main), nullptr) << "the main window came before the splash delay";
 
-    // After the splash delay the main window comes, and after the greeting the splash is gone.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            FormWindow* w = desktop.display().windowOf(program->main);
-            return w && w->isVisible();
-        },
-        5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program->main.cmdIncisi.Enabled; }, 6000)) << "no greeting";
-    EXPECT_TRUE(errors.empty());
-    EXPECT_EQ(desktop.display().windowOf(program->splash), nullptr);
+    FormWindow* main = greeted();
+    ASSERT_NE(main, nullptr);
     EXPECT_EQ(program->main.ActiveControl, &program->main.cmdIncisi);
-
-    FormWindow* main = desktop.display().windowOf(program->main);
     EXPECT_EQ(main->editorOf(program->main.TxtTitolo)->text(), QStringLiteral("Buongiorno, signori!"))
         << "the title written by a timer tick is not on screen";
     QImage window = screenshot(*main);
@@ -107,6 +123,23 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     const Label& help = program->main.lblAvvertimento;
     EXPECT_GT(pixelsNear(window, pixelRect(help.Left, help.Top, help.Width, help.Height), QColor(0xC0, 0, 0), 40), 200);
     EXPECT_GT(pixelsNear(window, window.rect(), qtColour(0xCFEAFE), 0), 50000);
+
+    // Holding a weight steps it at the press and again on every repeat tick until the release.
+    Label& weight = program->main.lblAccordi[2];
+    auto after = [](std::string v, int steps) {
+        while (steps-- > 0) v = v == "16" ? "1" : std::to_string(std::stoi(v) + 1);
+        return v;
+    };
+    const std::string held = after(weight.Caption, 4);
+    const QPoint at = pixelRect(absoluteLeft(weight), absoluteTop(weight), weight.Width, weight.Height).center();
+    QTest::mousePress(main, Qt::LeftButton, {}, at);
+    EXPECT_EQ(weight.BackColor, 0x80FFFFu);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return weight.Caption == held; }, 3000)) << "no repeat steps: " << weight.Caption;
+    keep(screenshot(*main), "main-window-weight-held.png");
+    QTest::mouseRelease(main, Qt::LeftButton, {}, at);
+    EXPECT_FALSE(program->main.TmrAccordi.Enabled());
+    EXPECT_EQ(weight.BackColor, 0xFFFFE1u);
+    EXPECT_NE(program->main.lblScritteVarie[75].Caption, "Kelo (trundo) 2020");
 
     // Enter composes: the focused compose button is clicked, the banner covers the title.
     QTest::keyClick(main, Qt::Key_Return);
@@ -160,4 +193,16 @@ TEST(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThroughTh
     EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.display().finished(); }, 4000)) << "the farewell did not end it";
     EXPECT_EQ(desktop.display().windowOf(program->main), nullptr);
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ProgramOnAWideScreen, FillsTheScreenAndKeepsTheGreetingWholeInItsBox) {
+    FormWindow* main = greeted();
+    ASSERT_NE(main, nullptr);
+    QImage window = screenshot(*main);
+    keep(window, "main-window-1920x1080.png");
+    EXPECT_EQ(window.size(), QSize(1920, 1080));
+    const QLineEdit* title = main->editorOf(program->main.TxtTitolo);
+    EXPECT_EQ(title->text(), QStringLiteral("Buongiorno, signori!"));
+    EXPECT_LE(QFontMetrics(title->font()).height(), title->height()) << "the greeting is cut at its bottom";
+    desktop.run([&] { desktop.display().unload(program->main); });
 }

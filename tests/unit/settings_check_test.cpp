@@ -54,6 +54,8 @@ TEST(SettingsCheck, NamesALineTheEditorsCouldNotHaveWritten) {
         {5, "\"abc\""}, {5, "\"0\""}, {5, "\"17\""}, {5, "\"08\""}, {5, "\" 8\""}, {33, "\"-3\""}, {59, "\"\""},
         {89, "\"0\""}, {89, "\"17\""}, {91, "\"0\""}, {99, "\"1.5\""}, {100, "\"17\""}, {103, "\"0\""},
         {bankLine(2, 2, 3), "\"\""}, {bankLine(2, 2, 3), "\"0\""}, {bankLine(2, 2, 3), "\"x\""},
+        // A figure the link case does not have: case 1 has five, case 13 six.
+        {bankLine(1, 3, 6), "\"4\""}, {bankLine(13, 9, 7), "\"1\""},
         {1144, "\"0\""}, {1144, "\"X1\""}, {1276, "\"99\""}, {1300, "\"\""},
         // Switches hold one of the two switch colours; pools stay within four and the
         // modules on; pivot weights keep their forbidden cells in place.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/main_window.h"
+#include "settings/factory_defaults.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
 #include "support/headless_program.h"
@@ -37,6 +38,7 @@ struct UserSettings : ::testing::Test {
 }  // namespace
 
 TEST_F(UserSettings, WhatOneRunSavesTheNextLoadsAndTheFileStays) {
+    resetAllToFactory(f);  // a run always starts from a checked record
     f.lblScritteVarie[75].Caption = "modificati dall'Utente";
     f.lblNota[1].Caption = "2";
     fs::create_directories(user.parent_path());

@@ -1,0 +1,46 @@
+#include "settings/tempo_level.h"
+
+#include <algorithm>
+
+#include "engine/tempo.h"
+#include "model/cell_access.h"
+#include "settings/held_stepper.h"
+
+namespace kelo {
+
+namespace {
+
+using W = frmKeloTrundo15;
+
+// The exact texts "1".."16"; 0 for anything else.
+int levelOf(const std::string& text) {
+    if (!isNumber16(text) || text[0] == '0' || text[0] == '-') return 0;
+    int level = val16(text);
+    return level <= 16 ? level : 0;
+}
+
+// Arrow 1 slows down, arrow 2 speeds up. A level from elsewhere (a melody record)
+// may lie outside 1..16: it is brought back to the nearer end first.
+void stepLevel(frmKeloTrundo15& f, const HeldStepper&, int arrow) {
+    if (arrow != 1 && arrow != 2) return;
+    Label& level = f.lblVeloc[0];
+    int now = std::clamp<int>(number(level), 1, 16);
+    setNumber(level, arrow == 1 ? std::max(now - 1, 1) : std::min(now + 1, 16));
+}
+
+void setPlaybackInterval(frmKeloTrundo15& f, const HeldStepper&, int) {
+    if (int level = levelOf(f.lblVeloc[0].Caption)) f.TmrAudio.SetInterval(tempoInterval(level));
+    setNumber(f.lblVeloc[4], f.TmrAudio.Interval());
+}
+
+const HeldStepper kVeloc{.cells = &W::lblVeloc, .first = 1, .last = 2, .timerOnly = 0, .heldItem = 3,
+                         .timer = &W::TmrVeloc, .rest = ColoreFreccia, .renames = false, .step = stepLevel,
+                         .released = setPlaybackInterval};
+
+}  // namespace
+
+void lblVeloc_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) { pressHeld(f, kVeloc, Index); }
+void lblVeloc_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) { releaseHeld(f, kVeloc, Index); }
+void TmrVeloc_Timer(frmKeloTrundo15& f) { tickHeld(f, kVeloc); }
+
+}  // namespace kelo
