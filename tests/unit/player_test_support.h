@@ -1,10 +1,7 @@
 #pragma once
-// The whole program after the greeting, with melodies set by hand as the
-// composer or a melody record leaves them.
+// The whole program after the greeting, with melodies set by hand as the composer
+// or a melody record leaves them.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "engine_test_support.h"
 #include "support/headless_program.h"
@@ -18,7 +15,6 @@ struct Player : ::testing::Test {
     testing::HeadlessProgram p{"player"};
     frmKeloTrundo15& f = p.f;
     void SetUp() override { p.startAndGreet(); }
-
     // Rhythm codes and accompaniment per half-bar, pitches per note slot, each as "a|b|c".
     void melody(const std::string& codes, const std::string& notes, const std::string& accomp = "") {
         setColumn(f.lblDueQuarti, codes);
@@ -27,8 +23,7 @@ struct Player : ::testing::Test {
         f.lblInciso[27].Caption = "A";  // a melody exists
     }
     std::vector<SoundEvent> soundsSince(size_t from) const {
-        const auto& e = p.hp.sound.events;
-        return {e.begin() + static_cast<std::ptrdiff_t>(from), e.end()};
+        return {p.hp.sound.events.begin() + static_cast<std::ptrdiff_t>(from), p.hp.sound.events.end()};
     }
 };
 
