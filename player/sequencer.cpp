@@ -52,14 +52,13 @@ void expand(frmKeloTrundo15& f, int j) {
 int chordElement(const std::string& code) {
     int n = 0;
     auto [end, ec] = std::from_chars(code.data(), code.data() + code.size(), n);
-    if (ec != std::errc() || end != code.data() + code.size() || code.empty() || code[0] == '-') return 0;
-    return n >= 1 && n <= 19 ? n : 0;
+    return ec == std::errc() && end == code.data() + code.size() && n >= 1 && n <= 19 ? n : 0;
 }
 
 // A missing sample leaves its notes silent; the first one is named once.
 void checkSamples(frmKeloTrundo15& f) {
     auto check = [&](const MediaPlayer& player) {
-        return player.FileName.empty() || FileDisponibile(f, player.FileName);
+        if (!player.FileName.empty()) FileDisponibile(f, player.FileName);
     };
     for (int s = 1; s <= kSteps && f.lblFileMancante.Caption.empty(); ++s)
         if (int n = pitchNumber(f.lblStep[s].Caption)) check(f.mmcPiano[n]);
