@@ -44,6 +44,10 @@ const Drawing& drawingOf(std::string_view code) {
     return kUnknown;
 }
 
+std::string grafica(const frmKeloTrundo15& f, const std::string& name) {
+    return DataPath(f.lblDir.Caption, ("Grafica\\" + name).c_str());
+}
+
 void drawBox(frmKeloTrundo15& f, int k, const Box& box) {
     if (k < 1 || k > kNoteBoxes) return;
     std::string name = kEmpty.picture;
@@ -52,8 +56,12 @@ void drawBox(frmKeloTrundo15& f, int k, const Box& box) {
     } else if (const std::string& pitch = f.lblMelos[k].Caption; pitchNumber(pitch) != 0) {
         name = FiguraNota(pitch, box.shape);
     }
-    std::string path = DataPath(f.lblDir.Caption, ("Grafica\\" + name).c_str());
-    f.ImgNota[k].Picture = FileDisponibile(f, path) ? path : std::string();
+    std::string path = grafica(f, name);
+    if (!FileDisponibile(f, path)) {
+        path = grafica(f, kEmpty.picture);  // empty staff in its place, or nothing at all
+        if (!FileDisponibile(f, path)) path.clear();
+    }
+    f.ImgNota[k].Picture = path;
 }
 
 // Draws the next half-bar; true on the tick that has drawn half-bar 16. A reveal
@@ -107,7 +115,7 @@ void playAtOnce(frmKeloTrundo15& f) {
 
 void SvuotaImmaginiNote(frmKeloTrundo15& f) {
     for (int k = 1; k <= kNoteBoxes; ++k)
-        f.ImgNota[k].Picture = LoadPicture(f, DataPath(f.lblDir.Caption, "Grafica\\vuoto.jpg"));
+        f.ImgNota[k].Picture = LoadPicture(f, grafica(f, kEmpty.picture));
 }
 
 std::string FiguraNota(std::string_view pitch, std::string_view shape) {

@@ -113,7 +113,7 @@ TEST_F(Reveal, ALoadedMelodyKeepsItsOwnTitleAndMarksAndAMissingFileLeavesAGapNam
     for (int j = 1; j <= 16; ++j) EXPECT_EQ(f.lblArmonie[j].Visible, j % 5 == 1) << j;
     EXPECT_EQ(f.TxtTitolo.Text + " " + f.lblAccomp[1].Caption, "Dal file 13");
     EXPECT_TRUE(f.cmdIncisi.Enabled && f.TmrAudio.Enabled() && !f.lblVariante.Enabled);
-    EXPECT_EQ(f.ImgNota[2].Picture, "");
+    EXPECT_EQ(f.ImgNota[2].Picture, "Kelo 2020\\Grafica\\vuoto.jpg");
     ASSERT_EQ(p.hp.display.messages.size(), 1u);
     EXPECT_NE(p.hp.display.messages[0].find("RE 1.jpg"), std::string::npos) << p.hp.display.messages[0];
 }
