@@ -1,8 +1,8 @@
-// The real program on the real desktop backend, from the build folder that
-// holds the data tree: splash with its picture, the main window after the
+// The real program on the real desktop backend, over the data tree of the build
+// folder: splash with its picture, the main window after the
 // greeting, a melody revealed and played, the engine panel, and the way out
 // through the exit question; and the main window fitted to a 16:9 screen.
-// Leaves screenshots in artefacts/.
+// Leaves screenshots in artefacts/ of the build folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,7 +11,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <cmath>
+#include <filesystem>
 #include <optional>
+
+#include <unistd.h>
 
 #include "app/program.h"
 #include "model/colours.h"
@@ -54,9 +57,43 @@ QImage screenshot(FormWindow& w) {
     return w.grab().toImage();
 }
 
+namespace fs = std::filesystem;
+
+// Each run works in a folder of its own whose data tree shares the pictures and
+// sounds of the build's tree but has its own copy of the user's files: what a run
+// saves never reaches the tree that ./run.sh starts from, nor another run.
+class OwnUserFiles : public ::testing::Environment {
+public:
+    static inline fs::path build;
+
+    void SetUp() override {
+        build = fs::current_path();
+        work_ = fs::temp_directory_path() / ("kelo-e2e-" + std::to_string(::getpid()));
+        fs::remove_all(work_);
+        const fs::path tree = build / "Kelo 2020", own = work_ / "Kelo 2020";
+        fs::create_directories(own);
+        for (const char* shared : {"Grafica", "Suoni", "Kelo"})
+            if (fs::exists(tree / shared)) fs::create_directory_symlink(tree / shared, own / shared);
+        if (fs::exists(tree / "Dati")) fs::copy(tree / "Dati", own / "Dati", fs::copy_options::recursive);
+        fs::create_directories(own / "Impostazioni");
+        fs::create_directories(own / "Melodie");
+        fs::current_path(work_);
+    }
+    void TearDown() override {
+        fs::current_path(build);
+        std::error_code ignored;
+        fs::remove_all(work_, ignored);
+    }
+
+private:
+    fs::path work_;
+};
+const auto* const kOwnUserFiles = ::testing::AddGlobalTestEnvironment(new OwnUserFiles);
+
 void keep(const QImage& image, const char* name) {
-    QDir().mkpath(QStringLiteral("artefacts"));
-    ASSERT_TRUE(image.save(QStringLiteral("artefacts/") + QLatin1String(name))) << name;
+    const fs::path folder = OwnUserFiles::build / "artefacts";
+    fs::create_directories(folder);
+    ASSERT_TRUE(image.save(QString::fromStdString((folder / name).string()))) << name;
 }
 
 const QString kSplashFile = QStringLiteral("Kelo 2020/Grafica/Splash Kelo.jpg");
