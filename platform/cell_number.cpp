@@ -51,6 +51,17 @@ int16_t check16(long long v) {
     return static_cast<int16_t>(v);
 }
 
+std::optional<int> plainNumber(std::string_view s) {
+    if (s.empty() || s.size() > 5 || (s.size() > 1 && s[0] == '0')) return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    if (v > 32767) return std::nullopt;
+    return v;
+}
+
 std::string str16(int value) { return std::to_string(check16(value)); }
 int16_t add16(int a, int b) { return check16(static_cast<long long>(a) + b); }
 int16_t sub16(int a, int b) { return check16(static_cast<long long>(a) - b); }
