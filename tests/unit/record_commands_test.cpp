@@ -1,0 +1,125 @@
+// The four file label-buttons: their dialogs, a cancel, a file chosen anywhere,
+// a folder that cannot be written, and the times they do nothing.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "app/command_buttons.h"
+#include "records_test_support.h"
+
+using namespace kelo;
+using namespace kelo::recordstest;
+
+namespace {
+
+// A folder nobody may write in, root included (chmod alone does not stop root).
+struct ReadOnlyFolder {
+    explicit ReadOnlyFolder(const fs::path& d) : dir(d) {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+        immutable(true);
+        std::ofstream probe(dir / "probe");
+        works = !probe;
+    }
+    ~ReadOnlyFolder() {
+        immutable(false);
+        fs::permissions(dir, fs::perms::owner_all);
+    }
+    void immutable(bool on) const {
+        if (::geteuid() != 0) return;
+        int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+        long flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~static_cast<long>(FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    fs::path dir;
+    bool works = false;
+};
+
+}  // namespace
+
+TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
+    awkwardMelody();
+    const std::string before = state();
+    const std::string melodies = "Kelo 2020\\Melodie\\", profiles = "Kelo 2020\\Impostazioni\\";
+    const DialogRequest expected[] = {
+        {kFiltroTesto, melodies, melodies + "Città \"d'oro\" – Var. 2.txt", 2, true},
+        {kFiltroTesto, melodies, "", 2, false},
+        {kFiltroTesto, profiles, profiles + "Nuova.txt", 2, true},
+        {kFiltroTesto, profiles, "", 2, false},
+    };
+    for (int i = 1; i <= 4; ++i) {
+        press(i, std::nullopt);
+        const DialogRequest& r = p.hp.dialogs.requests.at(static_cast<size_t>(i - 1));
+        const DialogRequest& e = expected[i - 1];
+        EXPECT_EQ(r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s" : "o"),
+                  e.filter + "|" + e.initDir + "|" + e.fileName + "|" + std::to_string(e.flags) + (e.save ? "s" : "o"));
+    }
+    EXPECT_EQ(state(), before);
+    EXPECT_TRUE(fs::is_empty(melodie) && fs::is_empty(profili));
+}
+
+TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheDefaultFolder) {
+    const fs::path other = p.dir / "altrove";
+    fs::create_directories(other);
+    std::ofstream(melodie / "m.txt") << "esca";
+    std::ofstream(profili / "p.txt") << "esca";
+    awkwardMelody();
+    f.lblScritteVarie[75].Caption = "mio";
+    press(1, other / "m.txt");
+    press(3, other / "p.txt");
+    EXPECT_EQ(readFile(melodie / "m.txt") + readFile(profili / "p.txt"), "escaesca");
+
+    f.TxtTitolo.Text = f.lblScritteVarie[75].Caption = "altro";
+    press(4, other / "p.txt");
+    press(2, other / "m.txt");
+    EXPECT_TRUE(p.hp.display.messages.empty());
+    EXPECT_EQ(f.TxtTitolo.Text + "|" + f.lblScritteVarie[75].Caption, "Città \"d'oro\" – Var. 2|mio");
+}
+
+TEST_F(Records, AFolderThatCannotBeWrittenKeepsItsFilesAndSaysSo) {
+    const fs::path locked = p.dir / "sola lettura";
+    fs::create_directories(locked);
+    std::ofstream(locked / "m.txt") << "vecchia";
+    std::ofstream(locked / "p.txt") << "vecchio";
+    ReadOnlyFolder guard(locked);
+    if (!guard.works) GTEST_SKIP() << "this file system lets the folder be written";
+    awkwardMelody();
+    press(1, locked / "m.txt");
+    press(3, locked / "p.txt");
+    ASSERT_EQ(p.hp.display.messages.size(), 2u);
+    EXPECT_NE(p.hp.display.messages[0].find((locked / "m.txt").string()), std::string::npos);
+    EXPECT_NE(p.hp.display.messages[1].find((locked / "p.txt").string()), std::string::npos);
+    EXPECT_EQ(readFile(locked / "m.txt") + readFile(locked / "p.txt"), "vecchiavecchio");
+    EXPECT_TRUE(f.lblPuls[1].BackColor == ColoreSpento && f.lblPuls[3].BackColor == ColoreSpento);
+}
+
+TEST_F(Records, TheButtonsDoNothingWhileAMelodyIsRevealedOrPlayedAndSaveNothingBeforeTheFirst) {
+    auto nothingHappens = [&](const char* when, std::initializer_list<int> buttons) {
+        const std::string before = state();
+        const size_t asked = p.hp.dialogs.requests.size();
+        for (int i : buttons) lblPuls_Click(f, i);  // as a click that reached a disabled button would
+        EXPECT_EQ(state(), before) << when;
+        EXPECT_EQ(p.hp.dialogs.requests.size(), asked) << when;
+    };
+    nothingHappens("before the first melody", {1});
+    ASSERT_TRUE(deliverClick(f.cmdIncisi));
+    p.hp.advance(50);
+    nothingHappens("in the reveal", {1, 2, 3, 4});
+    p.hp.advance(16 * 105);
+    nothingHappens("while it plays", {1, 2, 3, 4});
+    for (int t = 0; t < 1000 && !f.TmrReplay.Enabled(); ++t) p.hp.advance(20);
+    ASSERT_TRUE(f.TmrReplay.Enabled());
+    nothingHappens("before the replay", {1, 2, 3, 4});
+
+    p.hp.advance(1000);
+    ASSERT_TRUE(deliverClick(f.lblPulsante[3]));  // stopped: the buttons are back
+    press(1, melodie / "m.txt");
+    press(2, melodie / "m.txt");
+    ASSERT_TRUE(deliverClick(f.lblPulsante[3]) && deliverClick(f.lblPulsante[3]));  // played and stopped in the reveal
+    ASSERT_TRUE(f.lblPuls[1].Enabled && f.TmrMostraMelodiaDaFile.Enabled());
+    nothingHappens("in the reveal of a loaded melody", {1, 2, 3, 4});
+}
