@@ -61,49 +61,21 @@ void BM_ReadCheckAndApplyMelodyRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadCheckAndApplyMelodyRecord)->Unit(benchmark::kMicrosecond);
 
-// The routines behind the four buttons, from the dialog's answer to the file or the cells.
-void BM_SaveMelodyFile(benchmark::State& state) {
+// The routine behind one of the four buttons, from the dialog's answer to the
+// file or the cells; a load reads what one save wrote first.
+void BM_FileButton(benchmark::State& state, void (*save)(frmKeloTrundo15&), void (*routine)(frmKeloTrundo15&)) {
     RecordsWindow w;
+    w.answer("r.txt");
+    save(w.f);
     for (auto _ : state) {
-        w.answer("m.txt");
-        SalvaMelodia(w.f);
+        w.answer("r.txt");
+        routine(w.f);
     }
-    if (!fs::exists(w.root / "m.txt")) state.SkipWithError("nothing was written");
+    if (!w.hp.display.messages.empty()) state.SkipWithError(w.hp.display.messages[0].c_str());
 }
-BENCHMARK(BM_SaveMelodyFile)->Unit(benchmark::kMicrosecond);
-
-void BM_LoadMelodyFile(benchmark::State& state) {
-    RecordsWindow w;
-    w.answer("m.txt");
-    SalvaMelodia(w.f);
-    for (auto _ : state) {
-        w.answer("m.txt");
-        CaricaMelodia(w.f);
-    }
-    if (!w.hp.display.messages.empty()) state.SkipWithError("the record was refused");
-}
-BENCHMARK(BM_LoadMelodyFile)->Unit(benchmark::kMicrosecond);
-
-void BM_SaveProfileFile(benchmark::State& state) {
-    RecordsWindow w;
-    for (auto _ : state) {
-        w.answer("p.txt");
-        SalvaImpostazioni(w.f);
-    }
-    if (!fs::exists(w.root / "p.txt")) state.SkipWithError("nothing was written");
-}
-BENCHMARK(BM_SaveProfileFile)->Unit(benchmark::kMicrosecond);
-
-void BM_LoadProfileFile(benchmark::State& state) {
-    RecordsWindow w;
-    w.answer("p.txt");
-    SalvaImpostazioni(w.f);
-    for (auto _ : state) {
-        w.answer("p.txt");
-        CaricaImpostazioni(w.f);
-    }
-    if (!w.hp.display.messages.empty()) state.SkipWithError("the profile was refused");
-}
-BENCHMARK(BM_LoadProfileFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileButton, SaveMelody, SalvaMelodia, SalvaMelodia)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileButton, LoadMelody, SalvaMelodia, CaricaMelodia)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileButton, SaveProfile, SalvaImpostazioni, SalvaImpostazioni)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileButton, LoadProfile, SalvaImpostazioni, CaricaImpostazioni)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

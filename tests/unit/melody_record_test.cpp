@@ -66,11 +66,7 @@ TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesA
 }
 
 TEST_F(MelodyRecord, ABadFileNamesItsLineAndChangesNothingAnOddGoodOneLoads) {
-    struct Case {
-        const char* what;
-        std::string content;
-        int line;  // 0: it loads
-    } cases[] = {
+    const FileCase cases[] = {
         {"empty", "", 1},
         {"short", edited({}, 196), 197},
         {"unclosed quote", edited({{37, "\"3"}}), 37},
@@ -88,22 +84,14 @@ TEST_F(MelodyRecord, ABadFileNamesItsLineAndChangesNothingAnOddGoodOneLoads) {
         {"step", edited({{101, "\"x\""}}), 101},
         {"flag in quotes", edited({{181, "\"#TRUE#\""}}), 181},
         {"byte-order mark, LF only, extra lines", "\xEF\xBB\xBF" + edited({}) + "\"more\"\r\nnot a value\r\n", 0},
-        {"LF only, bare numbers on text lines", [] {
-             std::string s;
-             for (char c : edited({{3, "5"}, {20, "16"}}))
-                 if (c != '\r') s += c;
-             return s;
-         }(), 0},
+        {"LF only, bare numbers on text lines", lfOnly(edited({{3, "5"}, {20, "16"}})), 0},
         {"UTF-8", edited({{1, "\"Città \xE2\x99\xAA\""}}), 0},
     };
     awkwardMelody();
     const fs::path file = melodie / "prova.txt";
-    for (const Case& c : cases) {
+    for (const FileCase& c : cases) {
         SCOPED_TRACE(c.what);
-        p.hp.display.messages.clear();
-        std::ofstream(file, std::ios::binary) << c.content;
-        const std::string before = state();
-        press(2, file);
+        const std::string before = load(2, file, c.content);
         EXPECT_EQ(f.lblPuls[2].BackColor, ColoreSpento);
         if (c.line == 0) {
             EXPECT_TRUE(p.hp.display.messages.empty());
@@ -112,11 +100,7 @@ TEST_F(MelodyRecord, ABadFileNamesItsLineAndChangesNothingAnOddGoodOneLoads) {
             ASSERT_TRUE(deliverClick(f.lblPulsante[3]));
             continue;
         }
-        ASSERT_EQ(p.hp.display.messages.size(), 1u);
-        const std::string& msg = p.hp.display.messages[0];
-        EXPECT_NE(msg.find(file.string()), std::string::npos) << msg;
-        EXPECT_NE(msg.find("riga " + std::to_string(c.line) + ":"), std::string::npos) << msg;
-        EXPECT_EQ(state(), before);
+        expectRefused(file, c.line, before);
     }
     EXPECT_EQ(f.TxtTitolo.Text, "Città \xE2\x99\xAA");
     EXPECT_EQ(f.lblVeloc[0].Caption, "5");

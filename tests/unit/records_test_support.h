@@ -28,6 +28,20 @@ inline std::string rep(int n, const std::string& s) {
     return out;
 }
 
+inline std::string lfOnly(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != '\r') out += c;
+    return out;
+}
+
+// A file for a load button, and the line that refuses it (0: it loads).
+struct FileCase {
+    const char* what;
+    std::string content;
+    int line;
+};
+
 struct Records : ::testing::Test {
     testing::HeadlessProgram p{"records"};
     frmKeloTrundo15& f = p.f;
@@ -42,6 +56,22 @@ struct Records : ::testing::Test {
         ASSERT_TRUE(deliverClick(f.lblPuls[i]));
     }
     std::string state() const { return testing::windowState(f); }
+    // `file` written with `content` and loaded through button `i`; what the window showed before.
+    std::string load(int i, const fs::path& file, const std::string& content) {
+        p.hp.display.messages.clear();
+        std::ofstream(file, std::ios::binary) << content;
+        std::string before = state();
+        press(i, file);
+        return before;
+    }
+    // A refused file: one message that names it and the line, and nothing changed.
+    void expectRefused(const fs::path& file, int line, const std::string& before) {
+        ASSERT_EQ(p.hp.display.messages.size(), 1u);
+        const std::string& msg = p.hp.display.messages[0];
+        EXPECT_NE(msg.find(file.string()), std::string::npos) << msg;
+        EXPECT_NE(msg.find("riga " + std::to_string(line) + ":"), std::string::npos) << msg;
+        EXPECT_EQ(state(), before);
+    }
 
     // Accented and quoted title, codes "3" and "1" with the steps only a record
     // brings, accompaniment codes 13..19, chord names hidden and shown, "Random" on.

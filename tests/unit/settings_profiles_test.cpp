@@ -30,28 +30,16 @@ TEST_F(Profiles, SaveAndLoadBringBackEveryTableTheNameOfLineOneAndThePageOnShow)
 
 TEST_F(Profiles, ABadProfileNamesItsLineChangesNothingAndStaysInPlaceAnOddGoodOneLoads) {
     using kelo::testing::factoryRecordWith;
-    struct Case {
-        const char* what;
-        std::string content;
-        int line;  // 0: it loads
-    } cases[] = {
+    const FileCase cases[] = {
         {"short", factoryRecordWith({}, 1299), 1300},
         {"malformed", factoryRecordWith({{57, "\"16"}}), 57},
         {"fine up to the last line", factoryRecordWith({{1, "\"parziale\""}, {89, "\"5\""}, {1300, "\"17\""}}), 1300},
-        {"byte-order mark, LF only, Windows-1252", [] {
-             std::string s = "\xEF\xBB\xBF";
-             for (char c : factoryRecordWith({{1, "\"Citt\xE0\""}}))
-                 if (c != '\r') s += c;
-             return s;
-         }(), 0},
+        {"byte-order mark, LF only, Windows-1252", "\xEF\xBB\xBF" + lfOnly(factoryRecordWith({{1, "\"Citt\xE0\""}})), 0},
     };
     const fs::path file = profili / "altro nome.txt";
-    for (const Case& c : cases) {
+    for (const FileCase& c : cases) {
         SCOPED_TRACE(c.what);
-        p.hp.display.messages.clear();
-        std::ofstream(file, std::ios::binary) << c.content;
-        const std::string before = state();
-        press(4, file);
+        const std::string before = load(4, file, c.content);
         EXPECT_EQ(readFile(file), c.content);
         EXPECT_FALSE(fs::exists(file.string() + ".bad"));
         if (c.line == 0) {
@@ -59,9 +47,6 @@ TEST_F(Profiles, ABadProfileNamesItsLineChangesNothingAndStaysInPlaceAnOddGoodOn
             EXPECT_EQ(f.lblScritteVarie[75].Caption, "Città");
             continue;
         }
-        ASSERT_EQ(p.hp.display.messages.size(), 1u);
-        EXPECT_NE(p.hp.display.messages[0].find(file.string()), std::string::npos);
-        EXPECT_NE(p.hp.display.messages[0].find("riga " + std::to_string(c.line) + ":"), std::string::npos);
-        EXPECT_EQ(state(), before);
+        expectRefused(file, c.line, before);
     }
 }
