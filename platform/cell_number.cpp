@@ -1,5 +1,7 @@
 #include "platform/cell_number.h"
 
+#include <charconv>
+
 #include "platform/runtime_error.h"
 
 namespace kelo {
@@ -49,6 +51,16 @@ bool isNumber16(std::string_view text) {
 int16_t check16(long long v) {
     if (v > 32767 || v < -32768) raise(ErrorCode::Overflow, std::to_string(v));
     return static_cast<int16_t>(v);
+}
+
+int64_t valCount(std::string_view text) {
+    std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        raise(ErrorCode::TypeMismatch, "\"" + std::string(text) + "\"");
+    int64_t v = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), v).ec != std::errc())
+        raise(ErrorCode::Overflow, "\"" + std::string(text) + "\"");
+    return v;
 }
 
 std::string str16(int value) { return std::to_string(check16(value)); }
