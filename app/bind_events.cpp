@@ -3,6 +3,7 @@
 #include "app/compose_button.h"
 #include "app/exit.h"
 #include "app/startup.h"
+#include "app/variant_button.h"
 #include "model/main_window.h"
 #include "model/splash_window.h"
 #include "player/label_buttons.h"
@@ -92,6 +93,8 @@ void BindEvents(frmKeloTrundo15& f) {
 
     bindMouse(f, f.lblDefault.On, lblDefault_MouseDown, lblDefault_MouseUp);
     bindSettingsEditors(f);
+
+    f.on(f.lblVariante).MouseDown = [&f](int, const MouseArgs& m) { lblVariante_MouseDown(f, m); };
 }
 
 }  // namespace kelo
