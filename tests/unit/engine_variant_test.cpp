@@ -4,85 +4,42 @@
 
 using namespace kelo;
 using namespace kelo::playertest;
+using Variant = Player;
 
-namespace {
-
-struct Variant : Player {
-    void revealed() { p.hp.advance(16 * 105); }
-    void compose() {
-        ASSERT_TRUE(deliverClick(f.cmdIncisi));
-        revealed();
-    }
-    void vary() {
-        ASSERT_TRUE(deliverMouseDown(f.lblVariante));
-        EXPECT_TRUE(f.lblVariante.BackColor == ColoreAcceso && !f.lblVariante.Enabled);
-        revealed();
-    }
-    // What a variant keeps: form, modules, rhythm, chords, pivots and cadence.
-    std::string shape() {
+TEST_F(Variant, KeepsTheShapeRelinksTheNotesAndIsTitledAfterTheMelodyItVaries) {
+    auto shape = [&] {  // form, modules, rhythm, chords, pivots and cadence
         return joined(f.lblInciso, 23, 27) + joined(f.lblMod, 1, 8) + joined(f.lblDueQuarti, 1, 16) +
                joined(f.lblArmonie, 1, 16) + joined(f.lblPerno, 1, 16) + f.lblCadenza[14].Caption;
-    }
-};
-
-TEST_F(Variant, KeepsTheShapeRelinksTheNotesAndNumbersTheTitleUntilTheNextComposition) {
+    };
     f.lblFreqIncisi[0].BackColor = ColoreSpento;  // "Copy" off: nothing may move a section
-    compose();
+    ASSERT_TRUE(deliverClick(f.cmdIncisi));
+    p.hp.advance(16 * 105);
     const std::string title = f.TxtTitolo.Text, kept = shape(), notes = joined(f.lblMelos, 1, 32);
+    // Counter and title put there before the press ("" for none), and the title the variant gets.
+    // A melody loaded from a record comes with the counter at "0" and its own title.
+    const std::array<std::string, 3> cases[] = {{"", "", title + " - Var. 1"},
+                                                {"", "", title + " - Var. 2"},
+                                                {"", "", title + " - Var. 3"},
+                                                {"0", "Dal file", "Dal file - Var. 1"},
+                                                {"32767", "Dal file - Var. 32767", "Dal file - Var. 32768"}};
     bool relinked = false;
-    for (int n = 1; n <= 3; ++n) {
+    for (const auto& [counter, shown, expected] : cases) {
+        if (!counter.empty()) f.lblNumeroVariante.Caption = counter, f.TxtTitolo.Text = shown;
         f.lblRipetizioni.Caption = "1";
+        for (int j = 2; j <= 12; ++j) f.lblAccomp[j].Caption = "7";  // a code the composer never chooses
         ASSERT_TRUE(deliverMouseDown(f.lblVariante));
-        // No comment and the repeat counter kept; the piece playing has stopped.
+        // No comment, the repeat counter kept, the piece stopped, "Var" off until the reveal ends.
         EXPECT_EQ(f.lblKeloPrecedente.BackColor, ColoreKeloPronto);
         EXPECT_EQ(f.lblRipetizioni.Caption + f.lblPulsante[3].Caption, "1>");
         EXPECT_FALSE(f.TmrAudio.Enabled() || f.lblVariante.Enabled || f.cmdIncisi.Enabled);
-        revealed();
-        EXPECT_EQ(shape(), kept) << n;
-        EXPECT_EQ(f.TxtTitolo.Text, title + " - Var. " + std::to_string(n));
-        EXPECT_TRUE(f.lblVariante.Enabled && f.TmrAudio.Enabled());
-        for (int j = 1; j <= 16; ++j)
-            if (f.lblDueQuarti[j].Caption == "2") EXPECT_EQ(f.lblMelos[2 * j - 1].Caption, f.lblPerno[j].Caption) << j;
+        p.hp.advance(16 * 105);
+        EXPECT_EQ(shape(), kept);
+        EXPECT_EQ(f.TxtTitolo.Text, expected);
+        EXPECT_EQ(joined(f.lblAccomp, 2, 12).find('7'), std::string::npos) << joined(f.lblAccomp, 2, 12);
         relinked = relinked || joined(f.lblMelos, 1, 32) != notes;
     }
-    EXPECT_TRUE(relinked);
-    compose();
+    EXPECT_TRUE(relinked && f.lblVariante.Enabled);
+    ASSERT_TRUE(deliverClick(f.cmdIncisi));
     EXPECT_EQ(f.lblNumeroVariante.Caption, "0");
     EXPECT_EQ(f.lblNumeroVariante.BackColor, ColoreSpento);
-    EXPECT_EQ(f.TxtTitolo.Text.find(" - Var. "), std::string::npos) << f.TxtTitolo.Text;
 }
-
-TEST_F(Variant, IsTitledAfterTheMelodyItVariesAndCountsPastSixteenBits) {
-    struct Case {
-        const char* counter;
-        Colour mark;
-        const char* titleShown;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"0", ColoreSpento, "Dal file", "Dal file - Var. 1"},  // a melody loaded from a record
-        {"2", ColoreRosso, "Base - Var. 2", "Base - Var. 3"},
-        {"32767", ColoreRosso, "Base - Var. 32767", "Base - Var. 32768"},
-    };
-    compose();
-    for (const Case& c : cases) {
-        f.lblNumeroVariante.Caption = c.counter;
-        f.lblNumeroVariante.BackColor = c.mark;
-        f.lblCopiaTitolo.Caption = "Base";
-        f.TxtTitolo.Text = c.titleShown;
-        vary();
-        EXPECT_EQ(f.TxtTitolo.Text, c.expected);
-    }
-}
-
-TEST_F(Variant, LeavesNoStaleAccompanimentWhereTheNewChoiceStrikesNothing) {
-    f.lblRip.Caption = "16";  // a section copy whenever the form has one
-    compose();
-    for (int n = 0; n < 8; ++n) {
-        for (int j = 2; j <= 12; ++j) f.lblAccomp[j].Caption = "7";  // a code the composer never chooses
-        vary();
-        EXPECT_EQ(joined(f.lblAccomp, 2, 12).find('7'), std::string::npos) << joined(f.lblAccomp, 2, 12);
-    }
-}
-
-}  // namespace
