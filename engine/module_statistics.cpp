@@ -23,7 +23,9 @@ void secondPool(frmKeloTrundo15& f) {
     EstraiModuliB(f);
 }
 
-StatisticsRun firstRun(frmKeloTrundo15& f) { return {f.TmrExp, f.lblExp, f.lblScegliModulo, cmdScegliPrimiModuli_Click}; }
+StatisticsRun firstRun(frmKeloTrundo15& f) {
+    return {f.TmrExp, f.lblExp, f.lblScegliModulo, cmdScegliPrimiModuli_Click};
+}
 StatisticsRun secondRun(frmKeloTrundo15& f) { return {f.TmrExp2, f.lblExp2, f.lblScegliModuloB, secondPool}; }
 
 void startOrStop(const StatisticsRun& run) {
