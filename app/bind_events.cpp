@@ -3,10 +3,19 @@
 #include "app/command_buttons.h"
 #include "app/compose_button.h"
 #include "app/exit.h"
+#include "app/self_test.h"
 #include "app/startup.h"
+#include "app/variant_button.h"
+#include "engine/harmony.h"
+#include "engine/melodic_links.h"
+#include "engine/module_statistics.h"
+#include "engine/pivot_notes.h"
+#include "engine/rhythm_modules.h"
+#include "engine/song_form.h"
 #include "model/main_window.h"
 #include "model/splash_window.h"
 #include "player/label_buttons.h"
+#include "player/persona.h"
 #include "player/score_display.h"
 #include "player/sequencer.h"
 #include "settings/factory_defaults.h"
@@ -68,6 +77,39 @@ void bindSettingsEditors(frmKeloTrundo15& f) {
     bindMouse(f, f.on(f.lblModo), lblModo_MouseDown, lblModo_MouseUp);
 }
 
+// The developer buttons of the hidden panels, each running one stage or one run,
+// and the three timers of the runs.
+void bindDeveloperPanels(frmKeloTrundo15& f) {
+    using Handler = void (*)(frmKeloTrundo15&);
+    const std::pair<Control&, Handler> clicks[] = {
+        {f.cmdScegliInciso, cmdScegliInciso_Click},
+        {f.cmdScegliInciso2, cmdScegliInciso2_Click},
+        {f.Command1, Command1_Click},
+        {f.Command2, Command2_Click},
+        {f.Command4, ScegliNotaFinale},
+        {f.cmdScegliPrimiModuli, cmdScegliPrimiModuli_Click},
+        {f.cmdScegliPrimiModuli2, cmdScegliPrimiModuli2_Click},
+        {f.cmdSelezionaModuli, ElencaModuliScelti},
+        {f.cmdAssegnaModuli, cmdAssegnaModuli_Click},
+        {f.cmdTuttieQuattro, cmdTuttieQuattro_Click},
+        {f.cmdScegliArmonie, cmdScegliArmonie_Click},
+        {f.cmdScegliCadenza, EstraiCadenza},
+        {f.cmdRicercaNotePerno, cmdRicercaNotePerno_Click},
+        {f.cmdTrovaNotePerno, cmdTrovaNotePerno_Click},
+        {f.lblAccordoEsaminato, lblAccordoEsaminato_Click},
+        {f.lblNotaEsaminata, lblNotaEsaminata_Click},
+        {f.cmdScegliCollegamento, cmdScegliCollegamento_Click},
+        {f.cmdScegliCollegamento2, cmdScegliCollegamento2_Click},
+        {f.cmdExp, cmdExp_Click},
+        {f.cmdExp2, cmdExp2_Click},
+        {f.cmdKelo, cmdKelo_Click},
+    };
+    for (const auto& [control, handler] : clicks) f.on(control).Click = [&f, handler](int) { handler(f); };
+    f.TmrExp.OnTick = [&f] { TmrExp_Timer(f); };
+    f.TmrExp2.OnTick = [&f] { TmrExp2_Timer(f); };
+    f.TmrProva.OnTick = [&f] { TmrProva_Timer(f); };
+}
+
 }  // namespace
 
 void BindEvents(frmSplashKelo2020& s) { s.TmrVia.OnTick = [&s] { TmrVia_Timer(s); }; }
@@ -93,6 +135,9 @@ void BindEvents(frmKeloTrundo15& f) {
 
     bindMouse(f, f.lblDefault.On, lblDefault_MouseDown, lblDefault_MouseUp);
     bindSettingsEditors(f);
+
+    f.on(f.lblVariante).MouseDown = [&f](int, const MouseArgs& m) { lblVariante_MouseDown(f, m); };
+    bindDeveloperPanels(f);
 }
 
 }  // namespace kelo

@@ -38,35 +38,35 @@ struct NestedCall {
 
 }  // namespace
 
+void PreparaComposizione(frmKeloTrundo15& f) {
+    f.cmdIncisi.Enabled = false;
+    f.TmrReplay.SetEnabled(false);
+    f.lblPulsante[3].Enabled = false;
+    AbilitaFile(f, false);
+    ScriviCollegamentoTenuto(f);
+    SalvaPaginaVista(f);  // the link stage moves the case on show
+    if (f.TmrAudio.Enabled()) FermaEsecuzione(f, 0);
+    f.lblStoComponendo.Caption = "1";
+    f.lblIncrementa.Caption = "0";
+    f.lblMem.Caption.clear();
+}
+
 void cmdIncisi_Click(frmKeloTrundo15& f) {
     NestedCall press;
 
     f.lblAvvertimento.Visible = false;
     f.lblNumeroVariante.Caption = "0";
     f.lblNumeroVariante.BackColor = ColoreSpento;
-    f.TmrReplay.SetEnabled(false);
-    f.lblPulsante[3].Enabled = false;
-    AbilitaFile(f, false);
-    ScriviCollegamentoTenuto(f);
-    SalvaPaginaVista(f);  // the link stage moves the case on show
-
     f.lblRipetizioni.Caption = "0";
     f.lblVariante.Enabled = true;
-    if (f.TmrAudio.Enabled()) FermaEsecuzione(f, 0);
-
-    f.cmdIncisi.Enabled = false;
+    PreparaComposizione(f);
     f.lblScritteVarie[40].Visible = true;
     f.TxtCompositore.Visible = false;
-    f.lblMem.Caption.clear();
-    f.lblStoComponendo.Caption = "1";
-    f.lblIncrementa.Caption = "0";
 
     ComponiMelodia(f);
 
-    f.TmrMostraMelodia.SetEnabled(true);
-    RipristinaPaginaVista(f);
+    AvviaRivelazione(f);
     if (isOn(f.lblPulsante[7])) cmdKelo_Click(f);
-    f.FraStoComponendo.Visible = true;
 }
 
 }  // namespace kelo

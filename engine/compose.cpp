@@ -1,6 +1,7 @@
 #include "engine/compose.h"
 
 #include "engine/harmony.h"
+#include "engine/link_cases.h"
 #include "engine/melodic_links.h"
 #include "engine/pivot_notes.h"
 #include "engine/rhythm_modules.h"
@@ -35,7 +36,10 @@ void ComponiMelodia(frmKeloTrundo15& f) {
     cmdScegliArmonie_Click(f);
     cmdRicercaNotePerno_Click(f);
     cmdScegliCollegamento2_Click(f);
+    RifinisciMelodia(f);
+}
 
+void RifinisciMelodia(frmKeloTrundo15& f) {
     if (isOn(f.lblFreqIncisi[0])) {
         int chance = number(f.lblRip);
         int r = NumeroCasuale(f, 16);
@@ -43,6 +47,12 @@ void ComponiMelodia(frmKeloTrundo15& f) {
     }
     if (isOn(f.lblPulsante[5])) ScegliVelocita(f);
     ApplicaCadenza(f);
+}
+
+void AvviaRivelazione(frmKeloTrundo15& f) {
+    f.TmrMostraMelodia.SetEnabled(true);
+    RipristinaPaginaVista(f);
+    f.FraStoComponendo.Visible = true;
 }
 
 }  // namespace kelo

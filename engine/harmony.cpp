@@ -113,13 +113,12 @@ void cmdScegliArmonie_Click(frmKeloTrundo15& f) {
             f.lblArmonie[k].Caption = f.lblArmonie[k - 1].Caption;
             continue;
         }
+        // Run alone before any melody ("Scegli Armonie"), the chain has no chord to follow.
         int p = chordNumber(f.lblArmonie[k - 1].Caption);
-        int w1 = 0, w2 = 0, w3 = 0;
-        if (p) {
-            w1 = number(f.lblAccordi[3 * (p - 1) + 1]);
-            w2 = number(f.lblAccordi[3 * (p - 1) + 2]);
-            w3 = number(f.lblAccordi[3 * (p - 1) + 3]);
-        }
+        if (!p) continue;
+        int w1 = number(f.lblAccordi[3 * (p - 1) + 1]);
+        int w2 = number(f.lblAccordi[3 * (p - 1) + 2]);
+        int w3 = number(f.lblAccordi[3 * (p - 1) + 3]);
         int total = add16(add16(w1, w2), w3);
         int r = drawOverTotal(f, total, "lblAccordi (chord transitions)");
         const char* next = r <= w1 ? "DO+" : r <= w1 + w2 ? "FA+" : "SOL+";

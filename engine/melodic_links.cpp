@@ -36,11 +36,8 @@ void setSlot(frmKeloTrundo15& f, int slot, std::string_view text) {
     if (slot <= 32) f.lblMelos[slot].Caption = text;
 }
 
-// The figure draw of half-bar j over the row of the next pivot. `row` carries the
-// row on to the next half-bar when a next pivot is no pitch name. Leaves the
-// chosen notes in lblNotaAScelta(0) / lblNotaBScelta(0); a row without any
-// weight to draw from gives the pivot and "" (the half-bar sounds as a "2").
-void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, std::string_view& second) {
+// Clears the link scratch and names the pivot of half-bar j as the one linked.
+void startDraw(frmKeloTrundo15& f, int j) {
     for (int i = 0; i <= 8; ++i) {
         f.lblNotaAScelta[i].Caption.clear();
         f.lblNotaBScelta[i].Caption.clear();
@@ -51,15 +48,13 @@ void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, st
     }
     f.lblCasualeCollegamento.Caption.clear();
     f.lblValMax[9].Caption.clear();
-
     f.lblNotaPartenza.Caption = f.lblPerno[j].Caption;
-    if (int n = linkCase(f.lblPerno[j].Caption, f.lblArmonie[j].Caption)) setNumber(f.lblCercaNota[0], n);
-    CaricaCasoCollegamento(f);
-    CaricaPaginaCollegamento(f);
+}
 
-    if (j < 16)
-        if (int r = pitchNumber(f.lblPerno[j + 1].Caption)) row = r;
-
+// The allowed figures of page row `row` (the case on show before one next pivot),
+// compacted with their ranges, and the drawn one in item 0 of the note scratch.
+// False when the row allows no figure with a weight: nothing is drawn.
+bool drawRow(frmKeloTrundo15& f, int row) {
     DrawRanges ranges;
     for (int c = 1; c <= 8; ++c) {
         const Label& w = f.lblCollegamento[8 * (row - 1) + c];
@@ -70,18 +65,34 @@ void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, st
         setNumber(f.lblValMax[9], ranges.total);
     }
 
-    if (ranges.total < 1) {
-        // The bank forbids every figure before this next pivot (a section copy can
-        // lead here): keep the pivot alone instead of drawing from nothing.
-        first = f.lblPerno[j].Caption;
-        second = {};
-        return;
-    }
+    if (ranges.total < 1) return false;
     int x = drawOverTotal(f, ranges.total, "lblCollegamento (link figures)");
     setNumber(f.lblCasualeCollegamento, x);
     if (int i = ranges.holding(x)) {
         f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[i].Caption;
         f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[i].Caption;
+    }
+    return true;
+}
+
+// The figure draw of half-bar j over the row of the next pivot. `row` carries the
+// row on to the next half-bar when a next pivot is no pitch name. A row without
+// any weight to draw from gives the pivot and "" (the half-bar sounds as a "2").
+void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, std::string_view& second) {
+    startDraw(f, j);
+    if (int n = linkCase(f.lblPerno[j].Caption, f.lblArmonie[j].Caption)) setNumber(f.lblCercaNota[0], n);
+    CaricaCasoCollegamento(f);
+    CaricaPaginaCollegamento(f);
+
+    if (j < 16)
+        if (int r = pitchNumber(f.lblPerno[j + 1].Caption)) row = r;
+
+    if (!drawRow(f, row)) {
+        // The bank forbids every figure before this next pivot (a section copy can
+        // lead here): keep the pivot alone instead of drawing from nothing.
+        first = f.lblPerno[j].Caption;
+        second = {};
+        return;
     }
     first = f.lblNotaAScelta[0].Caption;
     second = f.lblNotaBScelta[0].Caption;
@@ -118,6 +129,15 @@ void cmdScegliCollegamento2_Click(frmKeloTrundo15& f) {
             setSlot(f, slot + 2, "");
             setSlot(f, slot + 3, "");
         }
+    }
+}
+
+void cmdScegliCollegamento_Click(frmKeloTrundo15& f) {
+    for (int j = 1; j <= 16; ++j) {
+        startDraw(f, j);
+        drawRow(f, 1);
+        setSlot(f, 2 * j - 1, f.lblNotaAScelta[1].Caption);
+        setSlot(f, 2 * j, f.lblNotaBScelta[2].Caption);
     }
 }
 

@@ -69,18 +69,17 @@ void AssegnaNotePerno(frmKeloTrundo15& f) {
 }
 
 void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
-    // An unknown chord or following pivot leaves the candidate cells as the last
-    // search left them.
     const ChordTones* tones = nullptr;
     for (const ChordTones& t : kChordTones)
         if (t.chord == f.lblAccordoEsaminato.Caption) tones = &t;
-    if (tones) {
-        for (int k = 1; k <= 5; ++k) f.lblNotaP[k].Caption = tones->tones[static_cast<size_t>(k - 1)];
-        if (int p = pitchNumber(f.lblNotaEsaminata.Caption))
-            for (int k = 1; k <= tones->count; ++k)
-                f.lblPesoNotaP[k].Caption = f.lblNota[tones->base + p + 10 * (k - 1)].Caption;
-        if (tones->count == 4) f.lblPesoNotaP[5].Caption = "0";
-    }
+    // Without a chord and a following pivot (the panel's pivot pass before any
+    // melody) there is nothing to weigh: the last choice stays.
+    const int p = pitchNumber(f.lblNotaEsaminata.Caption);
+    if (!tones || !p) return;
+    for (int k = 1; k <= 5; ++k) f.lblNotaP[k].Caption = tones->tones[static_cast<size_t>(k - 1)];
+    for (int k = 1; k <= tones->count; ++k)
+        f.lblPesoNotaP[k].Caption = f.lblNota[tones->base + p + 10 * (k - 1)].Caption;
+    if (tones->count == 4) f.lblPesoNotaP[5].Caption = "0";
 
     for (int k = 1; k <= 5; ++k) {
         f.lblNota2[k].Caption.clear();
@@ -121,6 +120,18 @@ void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
             f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
             return;
         }
+}
+
+void lblAccordoEsaminato_Click(frmKeloTrundo15& f) {
+    std::string& chord = f.lblAccordoEsaminato.Caption;
+    if (chord == "DO+") chord = "SOL+";
+    else if (chord == "SOL+") chord = "FA+";
+    else if (chord == "FA+") chord = "DO+";
+}
+
+void lblNotaEsaminata_Click(frmKeloTrundo15& f) {
+    if (int p = pitchNumber(f.lblNotaEsaminata.Caption))
+        f.lblNotaEsaminata.Caption = kPitchNames[static_cast<size_t>(p % 10)];
 }
 
 void ScegliNotaFinale(frmKeloTrundo15& f) {

@@ -12,6 +12,10 @@ void AssegnaNotePerno(frmKeloTrundo15& f);
 // One search: the pivot of chord lblAccordoEsaminato before the pivot
 // lblNotaEsaminata, into lblNotaPernoScelta.
 void cmdTrovaNotePerno_Click(frmKeloTrundo15& f);
+// The search's test inputs on the engine panel: a click steps the chord DO+,
+// SOL+, FA+ and round, the following pivot one pitch up from si to re' and round.
+void lblAccordoEsaminato_Click(frmKeloTrundo15& f);
+void lblNotaEsaminata_Click(frmKeloTrundo15& f);
 // The final-note draw into lblFine(0).
 void ScegliNotaFinale(frmKeloTrundo15& f);
 

@@ -1,5 +1,6 @@
 #include "engine/rhythm_modules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/weighted_draw.h"
@@ -64,6 +65,15 @@ void listCandidates(ModuleList l) {
     }
 }
 
+// The panel's buttons run single steps in any order: a pool is drawn from a
+// candidate list, and pairs take their modules from a pool.
+bool hasCandidates(const ModuleList& l) { return !l.candidates[1].Caption.empty(); }
+bool hasPool(const ModuleList& l) {
+    for (int k = 1; k <= 13; ++k)
+        if (isOn(l.candidates[k])) return true;
+    return false;
+}
+
 // Ranges over the declared number of candidates, then a pool of distinct
 // candidates by weight; a try that lands on a pool member is lost.
 void drawPool(frmKeloTrundo15& f, ModuleList l) {
@@ -123,7 +133,8 @@ void takeModule(frmKeloTrundo15& f, ModuleList l, int k) {
         setNumber(f.lblContaModuli, pair);
         l.pairs[pair].Caption = l.candidates[14].Caption;
     } else {
-        l.pairs[number(f.lblContaModuli)].Caption = l.candidates[14].Caption;
+        // Before any first-bar module the counter names no pair yet: pair 1.
+        l.pairs[std::max<int>(number(f.lblContaModuli), 1)].Caption = l.candidates[14].Caption;
     }
 }
 
@@ -241,6 +252,7 @@ void cmdScegliPrimiModuli_Click(frmKeloTrundo15& f) {
 }
 
 void cmdScegliPrimiModuli2_Click(frmKeloTrundo15& f) {
+    if (!hasPool(firstList(f))) return;  // no first-bar module to pair with
     ElencaModuliSceltiB(f);
     EstraiModuliB(f);
     ScegliModuloB(f);
@@ -277,11 +289,37 @@ void ScegliQuartaCoppia(frmKeloTrundo15& f) {
         f.shpIncisi.BackColor = ColoreAcceso;
         Command1_Click(f);
         raiseClick(f.cmdIncisi);
+        // The nested composition cleared the mark at its start: set it again, so
+        // that whoever started this composition can tell that it restarted.
+        f.shpIncisi.BackColor = ColoreAcceso;
     } else {
         assignBars(f);
         DividiModuliInDueQuarti(f);
     }
     if (f.lblDueQuarti[16].Caption != "0") f.lblDueQuarti[16].Caption = "2";
+}
+
+void cmdAssegnaModuli_Click(frmKeloTrundo15& f) {
+    if (hasCandidates(firstList(f))) EstraiModuli(f);
+}
+
+void cmdTuttieQuattro_Click(frmKeloTrundo15& f) {
+    if (hasCandidates(firstList(f))) ScegliQuattroModuli(f);
+}
+
+void ScegliQuattroModuli(frmKeloTrundo15& f) {
+    EstraiModuli(f);
+    f.lblModuloScelto[1].Caption = f.lblScegliModulo[14].Caption;
+    // A position takes the module when it differs from every position filled
+    // before. The pool draw never writes that module, so what one run finds every
+    // further run finds too: one run per position tells.
+    for (int p = 2; p <= 4; ++p) {
+        EstraiModuli(f);
+        const std::string& taken = f.lblScegliModulo[14].Caption;
+        bool differs = true;
+        for (int q = 1; q < p; ++q) differs = differs && taken != f.lblModuloScelto[q].Caption;
+        if (differs) f.lblModuloScelto[p].Caption = taken;
+    }
 }
 
 void DividiModuliInDueQuarti(frmKeloTrundo15& f) {

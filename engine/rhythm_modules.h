@@ -22,6 +22,7 @@ void Command1_Click(frmKeloTrundo15& f);
 void cmdScegliPrimiModuli_Click(frmKeloTrundo15& f);
 // Stage 4: candidates and pool of the second list, second-bar module of pair 1,
 // pairs 2..4, bars and half-bars (or the nested restart of the composition).
+// Without a first-list pool to pair with (the panel's button first) it does nothing.
 void cmdScegliPrimiModuli2_Click(frmKeloTrundo15& f);
 
 void ElencaModuliScelti(frmKeloTrundo15& f);
@@ -34,6 +35,13 @@ void ScegliSecondaCoppia(frmKeloTrundo15& f);
 void ScegliTerzaCoppia(frmKeloTrundo15& f);
 void ScegliQuartaCoppia(frmKeloTrundo15& f);
 void DividiModuliInDueQuarti(frmKeloTrundo15& f);
+
+// Buttons of the hidden panels: the first list's pool alone ("Assegna Moduli"),
+// and a pool with the four first-bar positions ("Tutti e Quattro"); both only
+// once the candidate list exists ("Seleziona Moduli" or a composition made it).
+void cmdAssegnaModuli_Click(frmKeloTrundo15& f);
+void cmdTuttieQuattro_Click(frmKeloTrundo15& f);
+void ScegliQuattroModuli(frmKeloTrundo15& f);
 
 // Bounds that keep a table that can never give four different pairs from
 // running without end.

@@ -23,12 +23,16 @@ constexpr SectionCopy kCopies[] = {
 }  // namespace
 
 void cmdScegliInciso_Click(frmKeloTrundo15& f) {
-    int k = EstrazionePesata(f, f.lblInciso, f.lblFreqIncisi, 15, "lblFreqIncisi (song forms)");
-    f.lblInciso[23].Caption = f.lblScelta[k].Caption;
+    cmdScegliInciso2_Click(f);
     std::string_view form = f.lblInciso[23].Caption;
     f.lblInciso[25].Caption = charAt(form, 2);
     f.lblInciso[26].Caption = charAt(form, 3);
     f.lblInciso[27].Caption = form.empty() ? std::string_view() : form.substr(form.size() - 1);
+}
+
+void cmdScegliInciso2_Click(frmKeloTrundo15& f) {
+    int k = EstrazionePesata(f, f.lblInciso, f.lblFreqIncisi, 15, "lblFreqIncisi (song forms)");
+    f.lblInciso[23].Caption = f.lblScelta[k].Caption;
 }
 
 void CopiaSezioneRipetuta(frmKeloTrundo15& f) {

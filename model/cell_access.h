@@ -19,6 +19,14 @@ inline void setNumber(Label& cell, int value) {
     cell.Caption.assign(buf, res.ptr);
 }
 
+// A counter that never overflows: it reads and writes more than 16 bits.
+inline int64_t counterOf(const Label& cell) { return valCount(cell.Caption); }
+inline void stepCounter(Label& cell) {
+    char buf[24];
+    auto res = std::to_chars(buf, buf + sizeof buf, counterOf(cell) + 1);
+    cell.Caption.assign(buf, res.ptr);
+}
+
 inline bool isOn(const Label& cell) { return cell.BackColor == ColoreAcceso; }
 
 }  // namespace kelo

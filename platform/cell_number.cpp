@@ -1,5 +1,7 @@
 #include "platform/cell_number.h"
 
+#include <charconv>
+
 #include "platform/runtime_error.h"
 
 namespace kelo {
@@ -59,6 +61,16 @@ std::optional<int> plainNumber(std::string_view s) {
         v = v * 10 + (c - '0');
     }
     if (v > 32767) return std::nullopt;
+    return v;
+}
+
+int64_t valCount(std::string_view text) {
+    std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        raise(ErrorCode::TypeMismatch, "\"" + std::string(text) + "\"");
+    int64_t v = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), v).ec != std::errc())
+        raise(ErrorCode::Overflow, "\"" + std::string(text) + "\"");
     return v;
 }
 
