@@ -42,7 +42,7 @@ constexpr Group kGroups[] = {
     {16, Prop::Caption, Rule::Accompaniment, "codice di accompagnamento", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblAccomp[k]; }},
     {8, Prop::Caption, Rule::Shown, "modulo", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblMod[k]; }},
     {16, Prop::Caption, Rule::Rhythm, "codice ritmico", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblDueQuarti[k]; }},
-    {16, Prop::Caption, Rule::Shown, "nota perno", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblPerno[k]; }},
+    {16, Prop::Caption, Rule::Note, "nota perno", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblPerno[k]; }},
     {32, Prop::Caption, Rule::Note, "nota", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblMelos[k]; }},
     {64, Prop::Caption, Rule::Step, "passo", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblStep[k]; }},
     {16, Prop::Caption, Rule::Shown, "accordo", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblArmonie[k]; }},
