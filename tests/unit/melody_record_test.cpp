@@ -80,6 +80,7 @@ TEST_F(MelodyRecord, ABadFileNamesItsLineAndChangesNothingAnOddGoodOneLoads) {
         {"accompaniment", edited({{20, "\"20\""}}), 20},
         {"accompaniment with a zero", edited({{20, "\"08\""}}), 20},
         {"rhythm code", edited({{40, "\"2 2\""}}), 40},
+        {"pivot", edited({{55, "\"Do\""}}), 55},
         {"pitch", edited({{69, "\"Do\""}}), 69},
         {"step", edited({{101, "\"x\""}}), 101},
         {"flag in quotes", edited({{181, "\"#TRUE#\""}}), 181},
