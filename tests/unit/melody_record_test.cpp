@@ -1,4 +1,5 @@
-// Saving the melody on show and loading it back through the "MELODIE" buttons.
+// The melody record and the settings profile through the "MELODIE" and "DATI"
+// buttons: what a save writes, what a load accepts, refuses, and changes.
 #include "player/melody_files.h"
 #include "player/melody_record.h"
 #include "records_test_support.h"
@@ -8,6 +9,29 @@ using namespace kelo::recordstest;
 using MelodyRecord = Records;
 
 namespace {
+
+// Accented and quoted title, codes "3" and "1" with the steps only a record
+// brings, accompaniment codes 13..19, chord names hidden and shown, "Random" on.
+void awkwardMelody(frmKeloTrundo15& f) {
+    f.TxtTitolo.Text = "Città \"d'oro\" – Var. 2";
+    f.TxtCompositore.Text = "di Kelo-trundo 2020";
+    f.lblVeloc[0].Caption = "5";
+    f.lblVeloc[4].Caption = "114";
+    f.TmrAudio.SetInterval(345);
+    f.lblPulsante[5].BackColor = ColoreAcceso;
+    f.lblCadenza[14].Caption = "DO SOL SOL DO";
+    const char* form[] = {"ABAC", "A", "B", "A", "C"};
+    for (int i = 0; i < 5; ++i) f.lblInciso[23 + i].Caption = form[i];
+    setColumn(f.lblAccomp, "1||13|14|15|16|17|18|19||2|||12|9|1");
+    setColumn(f.lblMod, "4|2 2|2 1 1|RP 2|1 1 1 1|1 1 1 1|1 1 1 1|1 1 1 1");
+    setColumn(f.lblDueQuarti, "3|0|1|RP" + rep(12, "|1 1"));
+    setColumn(f.lblPerno, "DO||RE|SOL" + rep(12, "|FA"));
+    setColumn(f.lblMelos, "DO|||MI||RE|SOL|LA" + rep(12, "|FA|SOL"));
+    setColumn(f.lblStep, "DO|-|-|MI|-|-|-|-|||RE|-|SOL|-|-|LA" + rep(12, "|FA|-|SOL|-"));
+    setColumn(f.lblArmonie, "DO+|DO+|SOL+|SOL+" + rep(12, "|FA+"));
+    for (int k = 1; k <= 16; ++k) f.lblArmonie[k].Visible = k == 1 || k == 3 || k == 5 || k == 16;
+    f.lblModo.Caption = "m";
+}
 
 // The awkward melody as the file holds it: Windows-1252, the quotes doubled.
 const std::string kGolden =
@@ -24,6 +48,13 @@ const std::string kGolden =
     "\"DO+\"\r\n\"DO+\"\r\n\"SOL+\"\r\n\"SOL+\"\r\n" + rep(12, "\"FA+\"\r\n") +
     rep(2, "#TRUE#\r\n#FALSE#\r\n") + "#TRUE#\r\n" + rep(10, "#FALSE#\r\n") + "#TRUE#\r\n" + "\"m\"\r\n";
 
+std::string lfOnly(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != '\r') out += c;
+    return out;
+}
+
 // A good record with its 1-based lines replaced.
 std::string edited(std::vector<std::pair<int, std::string>> edits, int upTo = kMelodyRecordLines) {
     std::vector<std::string> lines;
@@ -37,7 +68,7 @@ std::string edited(std::vector<std::pair<int, std::string>> edits, int upTo = kM
 }  // namespace
 
 TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesAndPlayed) {
-    awkwardMelody();
+    awkwardMelody(f);
     const std::vector<RecordValue> saved = collectMelodyRecord(f);
     const fs::path file = melodie / "Città.txt";
     press(1, file);
@@ -65,46 +96,64 @@ TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesA
     EXPECT_EQ(joined(f.lblStep, 1, 12), "DO|-|-|MI|-|-|-|-|||RE|-");  // the steps of "3" and "1" come from the file
 }
 
-TEST_F(MelodyRecord, ABadFileNamesItsLineAndChangesNothingAnOddGoodOneLoads) {
-    const FileCase cases[] = {
-        {"empty", "", 1},
-        {"short", edited({}, 196), 197},
-        {"unclosed quote", edited({{37, "\"3"}}), 37},
-        {"a flag for the title", edited({{1, "#TRUE#"}}), 1},
-        {"tempo level", edited({{3, "\"17\""}}), 3},
-        {"user's interval", edited({{4, "\"0\""}}), 4},
-        {"interval in quotes", edited({{5, "\"345\""}}), 5},
-        {"interval", edited({{5, "40000"}}), 5},
-        {"Random colour", edited({{6, "255"}}), 6},
-        {"no melody", edited({{12, "\"\""}}), 12},
-        {"accompaniment", edited({{20, "\"20\""}}), 20},
-        {"accompaniment with a zero", edited({{20, "\"08\""}}), 20},
-        {"rhythm code", edited({{40, "\"2 2\""}}), 40},
-        {"pivot", edited({{55, "\"Do\""}}), 55},
-        {"pitch", edited({{69, "\"Do\""}}), 69},
-        {"step", edited({{101, "\"x\""}}), 101},
-        {"flag in quotes", edited({{181, "\"#TRUE#\""}}), 181},
-        {"byte-order mark, LF only, extra lines", "\xEF\xBB\xBF" + edited({}) + "\"more\"\r\nnot a value\r\n", 0},
-        {"LF only, bare numbers on text lines", lfOnly(edited({{3, "5"}, {20, "16"}})), 0},
-        {"UTF-8", edited({{1, "\"Città \xE2\x99\xAA\""}}), 0},
+TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddGoodOneLoads) {
+    using kelo::testing::factoryRecordWith;
+    const struct {
+        int button;  // 2 a melody, 4 a profile
+        const char* what;
+        std::string content;
+        int line;  // 0: it loads
+    } cases[] = {
+        {2, "empty", "", 1},
+        {2, "short", edited({}, 196), 197},
+        {2, "unclosed quote", edited({{37, "\"3"}}), 37},
+        {2, "a flag for the title", edited({{1, "#TRUE#"}}), 1},
+        {2, "tempo level", edited({{3, "\"17\""}}), 3},
+        {2, "user's interval", edited({{4, "\"0\""}}), 4},
+        {2, "interval in quotes", edited({{5, "\"345\""}}), 5},
+        {2, "interval", edited({{5, "40000"}}), 5},
+        {2, "Random colour", edited({{6, "255"}}), 6},
+        {2, "no melody", edited({{12, "\"\""}}), 12},
+        {2, "accompaniment", edited({{20, "\"20\""}}), 20},
+        {2, "accompaniment with a zero", edited({{20, "\"08\""}}), 20},
+        {2, "rhythm code", edited({{40, "\"2 2\""}}), 40},
+        {2, "pivot", edited({{55, "\"Do\""}}), 55},
+        {2, "pitch", edited({{69, "\"Do\""}}), 69},
+        {2, "step", edited({{101, "\"x\""}}), 101},
+        {2, "flag in quotes", edited({{181, "\"#TRUE#\""}}), 181},
+        {2, "byte-order mark, LF only, extra lines", "\xEF\xBB\xBF" + lfOnly(edited({})) + "\"more\"\nno value\n", 0},
+        {2, "bare numbers on text lines, UTF-8", edited({{1, "\"Città \xE2\x99\xAA\""}, {3, "5"}, {20, "16"}}), 0},
+        {4, "short profile", factoryRecordWith({}, 1299), 1300},
+        {4, "malformed profile", factoryRecordWith({{57, "\"16"}}), 57},
+        {4, "profile fine up to its last line", factoryRecordWith({{1, "\"parziale\""}, {1300, "\"17\""}}), 1300},
+        {4, "byte-order mark, LF only, Windows-1252", "\xEF\xBB\xBF" + lfOnly(factoryRecordWith({{1, "\"Citt\xE0\""}})), 0},
     };
-    awkwardMelody();
-    const fs::path file = melodie / "prova.txt";
-    for (const FileCase& c : cases) {
+    awkwardMelody(f);
+    const fs::path file = p.dir / "altro nome.txt";
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string before = load(2, file, c.content);
-        EXPECT_EQ(f.lblPuls[2].BackColor, ColoreSpento);
+        p.hp.display.messages.clear();
+        std::ofstream(file, std::ios::binary) << c.content;
+        const std::string before = state();
+        press(c.button, file);
+        EXPECT_EQ(f.lblPuls[c.button].BackColor, ColoreSpento);
+        EXPECT_EQ(readFile(file), c.content);  // a file that fails stays as it is, where it is
+        EXPECT_FALSE(fs::exists(file.string() + ".bad"));
         if (c.line == 0) {
             EXPECT_TRUE(p.hp.display.messages.empty());
-            EXPECT_TRUE(f.TmrMostraMelodiaDaFile.Enabled());
-            p.hp.advance(16 * 105);
-            ASSERT_TRUE(deliverClick(f.lblPulsante[3]));
+            if (c.button == 2) {
+                p.hp.advance(16 * 105);
+                ASSERT_TRUE(deliverClick(f.lblPulsante[3]));
+            }
             continue;
         }
-        expectRefused(file, c.line, before);
+        ASSERT_EQ(p.hp.display.messages.size(), 1u);
+        const std::string& msg = p.hp.display.messages[0];
+        EXPECT_NE(msg.find(file.string()), std::string::npos) << msg;
+        EXPECT_NE(msg.find("riga " + std::to_string(c.line) + ":"), std::string::npos) << msg;
+        EXPECT_EQ(state(), before);
     }
-    EXPECT_EQ(f.TxtTitolo.Text, "Città \xE2\x99\xAA");
-    EXPECT_EQ(f.lblVeloc[0].Caption, "5");
+    EXPECT_EQ(f.TxtTitolo.Text + "|" + f.lblScritteVarie[75].Caption, "Città \xE2\x99\xAA|Città");
 }
 
 TEST(MelodyFileName, KeepsTheTitleInsideTheFolder) {

@@ -1,13 +1,17 @@
 // The four file label-buttons: their dialogs, a cancel, a file chosen anywhere,
 // a folder that cannot be written, and the times they do nothing.
 #include "app/command_buttons.h"
+#include "engine/link_cases.h"
+#include "player/melody_record.h"
 #include "records_test_support.h"
+#include "settings/factory_defaults.h"
 
 using namespace kelo;
 using namespace kelo::recordstest;
 
 TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
-    awkwardMelody();
+    composeAndStop();
+    f.TxtTitolo.Text = "Città \"d'oro\" – Var. 2";
     const std::string before = state();
     const std::string melodies = "Kelo 2020\\Melodie\\", profiles = "Kelo 2020\\Impostazioni\\";
     const DialogRequest expected[] = {
@@ -32,21 +36,30 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     fs::create_directories(other);
     std::ofstream(melodie / "m.txt") << "esca";
     std::ofstream(profili / "p.txt") << "esca";
-    awkwardMelody();
+    composeAndStop();
     f.lblScritteVarie[75].Caption = "mio";
+    f.lblCollegamento[80 * 5 + 3].Caption = "7";
+    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = enginetest::settingsSnapshot(f);
     press(1, other / "m.txt");
     press(3, other / "p.txt");
     EXPECT_EQ(readFile(melodie / "m.txt") + readFile(profili / "p.txt"), "escaesca");
 
-    f.TxtTitolo.Text = f.lblScritteVarie[75].Caption = "altro";
+    resetAllToFactory(f);
+    f.lblCercaNota[0].Caption = "5";  // the page shows link case 5
+    CaricaCasoCollegamento(f);
+    CaricaPaginaCollegamento(f);
+    f.TxtTitolo.Text = "altro";
     press(4, other / "p.txt");
     press(2, other / "m.txt");
+    p.hp.advance(16 * 105);
     EXPECT_TRUE(p.hp.display.messages.empty());
-    EXPECT_EQ(f.TxtTitolo.Text + "|" + f.lblScritteVarie[75].Caption, "Città \"d'oro\" – Var. 2|mio");
+    EXPECT_EQ(enginetest::settingsSnapshot(f), settings);
+    EXPECT_EQ(f.lblCollegamento[3].Caption, "7");  // the page shows the loaded bank
+    EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
 }
 
 TEST_F(Records, AFolderThatCannotBeWrittenIsNamedInAMessage) {
-    awkwardMelody();
+    composeAndStop();
     press(1, "/proc/m.txt");  // no file can be made there, not even by root
     press(3, "/proc/p.txt");
     ASSERT_EQ(p.hp.display.messages.size(), 2u);
