@@ -8,14 +8,19 @@ namespace {
 
 void appendText(std::string& out, std::string_view text) {
     out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c == '\r' || c == '\n' ? ' ' : c;
+    if (text.find_first_of("\"\r\n") == std::string_view::npos) {
+        out += text;  // the usual case, whole
+    } else {
+        for (char c : text) {
+            if (c == '"') out += '"';
+            out += c == '\r' || c == '\n' ? ' ' : c;
+        }
     }
     out += '"';
 }
 
 std::string textBetweenQuotes(std::string_view inner) {
+    if (inner.find_first_of("\"\r") == std::string_view::npos) return std::string(inner);
     std::string text;
     text.reserve(inner.size());
     for (size_t i = 0; i < inner.size(); ++i) {

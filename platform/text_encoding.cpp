@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace kelo {
 
@@ -54,15 +55,23 @@ char32_t nextCodePoint(std::string_view s, size_t& i) {
     return c;
 }
 
+// Eight bytes at a time: a record is read whole at every load.
 bool isAscii(std::string_view s) {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ull) return false;
+    }
+    for (; i < s.size(); ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
     return true;
 }
 
 }  // namespace
 
 bool isValidUtf8(std::string_view s) {
+    if (isAscii(s)) return true;
     size_t i = 0;
     while (i < s.size()) {
         const auto b = static_cast<unsigned char>(s[i]);
