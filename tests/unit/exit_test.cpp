@@ -6,6 +6,7 @@
 #include "model/colours.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
+#include "settings/user_settings.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
@@ -108,7 +109,8 @@ TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
     openQuestion();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
     EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), old);
-    EXPECT_EQ(p.hp.display.messages.size(), 1u);
+    ASSERT_EQ(p.hp.display.messages.size(), 1u);
+    EXPECT_NE(p.hp.display.messages[0].find(p.hp.files.nativePath(userSettingsPath(f))), std::string::npos);
     EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
     p.hp.advance(1500);
     EXPECT_FALSE(f.Loaded);
