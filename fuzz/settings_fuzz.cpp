@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "memory_files.h"
 #include "model/main_window.h"
@@ -107,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(reparsed.badLine == 0 && reparsed.values == parsed.values, "formatted values parse back unchanged");
 
     const SettingsRecordCheck check = readSettingsRecord(content);
-    require(sameCheck(readSettingsRecord(withCrLf(content)), check), "CR LF and LF read alike");
+    const std::string crlf = withCrLf(content);
+    if (crlf != content) require(sameCheck(readSettingsRecord(crlf), check), "CR LF and LF read alike");
 
     b.files.files.clear();
     b.files.files.emplace(b.path, std::string(content));
