@@ -104,7 +104,7 @@ void bindDeveloperPanels(frmKeloTrundo15& f) {
         {f.cmdExp2, cmdExp2_Click},
         {f.cmdKelo, cmdKelo_Click},
     };
-    for (const auto& [control, handler] : clicks) f.on(control).Click = [&f, handler](int) { handler(f); };
+    for (const auto& [control, handler] : clicks) f.on(control).Click = [&f, run = handler](int) { run(f); };
     f.TmrExp.OnTick = [&f] { TmrExp_Timer(f); };
     f.TmrExp2.OnTick = [&f] { TmrExp2_Timer(f); };
     f.TmrProva.OnTick = [&f] { TmrProva_Timer(f); };

@@ -11,6 +11,7 @@ packages=(
   espeak-ng
   fonts-freefont-ttf fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
   xvfb xauth
 )
 

@@ -15,24 +15,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A mono 16-bit square wave at 44100 Hz (a little-endian machine writes the header as is).
 void writeWav(const fs::path& path, int ms) {
-    const int rate = 44100, n = rate * ms / 1000;
+    const uint32_t rate = 44100, n = rate * static_cast<uint32_t>(ms) / 1000;
+    const uint32_t header[] = {0x46464952 /* RIFF */, 36 + 2 * n, 0x45564157 /* WAVE */, 0x20746D66 /* fmt */,
+                               16, 0x00010001 /* PCM, mono */, rate, 2 * rate, 0x00100002 /* 2 bytes, 16 bits */,
+                               0x61746164 /* data */, 2 * n};
     std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + 2 * n);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(2 * rate);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(2 * n);
-    for (int i = 0; i < n; ++i) u16(static_cast<uint16_t>((i % 100 < 50) ? 3000 : -3000));
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    for (uint32_t i = 0; i < n; ++i) {
+        const int16_t v = i % 100 < 50 ? 3000 : -3000;
+        out.write(reinterpret_cast<const char*>(&v), 2);
+    }
 }
 
 class DesktopSound : public ::testing::Test {
@@ -87,8 +81,7 @@ TEST_F(DesktopSound, AfterACloseOnlyAnOpenSoundsAgainAndTheCloseFadeSparesIt) {
 
 TEST_F(DesktopSound, MissingFilesAndElementsWithoutAFileAreSilentlyIgnored) {
     MediaPlayer none, empty;
-    none.sound = &sound;
-    empty.sound = &sound;
+    none.sound = empty.sound = &sound;
     none.FileName = "Suoni\\99 nessuna.wav";
     play(none);
     play(empty);

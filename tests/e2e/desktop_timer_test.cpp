@@ -57,10 +57,16 @@ TEST(DesktopTimers, NoTickInterruptsAnEventThatWaitsInADialog) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 10000)) << "the timer goes on once the event has returned";
 }
 
-TEST(DesktopErrors, ARunTimeErrorInATickIsShownAndEndsTheProgramWithAFailure) {
+namespace {
+// The desktop with the run-time errors it showed.
+struct DesktopErrors : ::testing::Test {
     DesktopPlatform desktop;
     std::vector<std::string> shown;
-    desktop.gate().reportError = [&](const std::string& text) { shown.push_back(text); };
+    DesktopErrors() { desktop.gate().reportError = [this](const std::string& text) { shown.push_back(text); }; }
+};
+}  // namespace
+
+TEST_F(DesktopErrors, ARunTimeErrorInATickIsShownAndEndsTheProgramWithAFailure) {
     Timer t;
     desktop.platform().timers.adopt(t);
     t.SetInterval(10);
@@ -79,10 +85,7 @@ TEST(DesktopErrors, ARunTimeErrorInATickIsShownAndEndsTheProgramWithAFailure) {
     EXPECT_EQ(ticks, 1) << "nothing runs after the end";
 }
 
-TEST(DesktopErrors, ARunTimeErrorAtStartEndsTheProgramBeforeTheLoop) {
-    DesktopPlatform desktop;
-    std::vector<std::string> shown;
-    desktop.gate().reportError = [&](const std::string& text) { shown.push_back(text); };
+TEST_F(DesktopErrors, ARunTimeErrorAtStartEndsTheProgramBeforeTheLoop) {
     desktop.run([] { raise(ErrorCode::FileNotFound, "Kelo 2020\\Grafica\\Splash Kelo.jpg"); });
     failAfter(3000);
     EXPECT_EQ(desktop.exec(), 1);

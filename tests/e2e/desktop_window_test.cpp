@@ -138,7 +138,6 @@ TEST_F(DesktopWindow, TheReleaseGoesToThePressedControlWhereverThePointerIs) {
     release(form.other);
     EXPECT_EQ(form.log, (Log{"down cell", "up cell"})) << "no click, nothing for the control under the pointer";
 
-    form.log.clear();
     // The press moved the cell away, or disabled it: its release still belongs to it,
     // and nothing else gets one.
     for (bool disable : {false, true}) {
@@ -218,9 +217,7 @@ TEST_F(DesktopWindow, TextBoxesAreEditableAndShowTheProgramsText) {
     EXPECT_EQ(editor->text(), QStringLiteral("Addio!"));
 
     // A frame shown over the text box hides the editor; the painter draws the box beneath it.
-    desktop.run([&] {
-        form.frame.place(1200, 900, 1800, 900);
-    });
+    desktop.run([&] { form.frame.place(1200, 900, 1800, 900); });
     EXPECT_FALSE(editor->isVisible());
     desktop.run([&] { form.text.Visible = false; form.frame.place(1500, 1800, 1200, 900); });
     EXPECT_FALSE(editor->isVisible());

@@ -30,24 +30,23 @@ TEST(NumeroCasuale, StaysWithinOneToKAlsoWhenTheInnerValueIsNegative) {
 
 TEST(NumeroCasuale, FollowsTheRuleWithBothFloorsAndReadsTheClockAtEveryDraw) {
     EngineWindow w;
-    // u = 0, m = 0, s = 30, K = 10: floor(-4.92) = -5, then -5 - floor(-0.5) x 10 + 1 = 6.
-    w.hp.clock.setTimeOfDay(0, 0, 30);
-    w.hp.random.push({0.0f});
-    EXPECT_EQ(NumeroCasuale(w.f, 10), 6);
-    // u = 0.5, m = 10, s = 20, K = 13: floor(13 x 0.3388) = 4, so 5.
-    w.hp.clock.setTimeOfDay(0, 10, 20);
-    w.hp.random.push({0.5f});
-    EXPECT_EQ(NumeroCasuale(w.f, 13), 5);
-    // The splash's variant takes the hour over 25: u = 0, m = 0, h = 3, K = 10: floor(-1.2) = -2, so 9.
-    w.hp.clock.setTimeOfDay(3, 0, 0);
-    w.hp.random.push({0.0f});
-    EXPECT_EQ(NumeroCasualeOra(w.f, 10), 9);
-
-    w.hp.clock.setTimeOfDay(0, 0, 0);
-    w.hp.random.push({0.0f, 0.0f});
-    EXPECT_EQ(NumeroCasuale(w.f, 60), 1);
-    w.hp.clock.setTimeOfDay(0, 1, 0);
-    EXPECT_EQ(NumeroCasuale(w.f, 60), 2);
+    const struct {
+        decltype(&NumeroCasuale) draw;
+        int hour, minute, second;
+        float u;
+        int K, r;
+    } rows[] = {
+        {NumeroCasuale, 0, 0, 30, 0.0f, 10, 6},    // floor(-4.92) = -5, then -5 - floor(-0.5) x 10 + 1
+        {NumeroCasuale, 0, 10, 20, 0.5f, 13, 5},   // floor(13 x 0.3388) = 4
+        {NumeroCasualeOra, 3, 0, 0, 0.0f, 10, 9},  // the splash's variant: the hour over 25, floor(-1.2) = -2
+        {NumeroCasuale, 0, 0, 0, 0.0f, 60, 1},     // and the same u a minute on:
+        {NumeroCasuale, 0, 1, 0, 0.0f, 60, 2},
+    };
+    for (const auto& row : rows) {
+        w.hp.clock.setTimeOfDay(row.hour, row.minute, row.second);
+        w.hp.random.push({row.u});
+        EXPECT_EQ(row.draw(w.f, row.K), row.r) << row.K << " at " << row.minute << ":" << row.second;
+    }
     try {
         NumeroCasuale(w.f, 0);
         FAIL();

@@ -7,7 +7,6 @@
 #include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/pivot_notes.h"
-#include "engine/song_form.h"
 #include "engine_test_support.h"
 
 using namespace kelo;
@@ -35,18 +34,6 @@ void expectDrawnByWeight(int n, const std::function<std::string()>& draw, const 
 }
 
 }  // namespace
-
-TEST(Frequencies, SongFormsFollowTheirWeightsAndOnlyThoseOnAreDrawn) {
-    EngineWindow w(101);
-    Weights weights;
-    for (int i = 1; i <= 15; ++i) {
-        bool on = i % 5 != 0;
-        w.f.lblInciso[i].BackColor = on ? ColoreAcceso : ColoreSpento;
-        w.f.lblFreqIncisi[i].Caption = std::to_string(1 + (i * 7) % 16);
-        if (on) weights[w.f.lblInciso[i].Caption] = 1 + (i * 7) % 16;
-    }
-    expectDrawnByWeight(24000, [&] { return cmdScegliInciso_Click(w.f), w.f.lblInciso[23].Caption; }, weights);
-}
 
 TEST(Frequencies, SongFormsOfWholeCompositionsAreEven) {
     EngineWindow w(102);

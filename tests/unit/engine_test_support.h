@@ -53,6 +53,16 @@ inline std::string joined(ControlArray<Label>& a, int lo, int hi) {
     return s;
 }
 
+// Section s (1..4) as one text: its bars, half-bars (codes, pivots, chords and whether
+// they are shown) and note slots.
+inline std::string section(frmKeloTrundo15& f, int s) {
+    std::string t = joined(f.lblMod, 2 * s - 1, 2 * s) + joined(f.lblDueQuarti, 4 * s - 3, 4 * s) +
+                    joined(f.lblPerno, 4 * s - 3, 4 * s) + joined(f.lblArmonie, 4 * s - 3, 4 * s) +
+                    joined(f.lblMelos, 8 * s - 7, 8 * s);
+    for (int j = 4 * s - 3; j <= 4 * s; ++j) t += f.lblArmonie[j].Visible ? "+" : "-";
+    return t;
+}
+
 // Switches a list of cells on or off by background.
 inline void setSwitches(ControlArray<Label>& a, int lo, int hi, bool on) {
     for (int i = lo; i <= hi; ++i) a[i].BackColor = on ? ColoreAcceso : ColoreSpento;

@@ -6,6 +6,7 @@
 #include "model/colours.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
+#include "settings/user_settings.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
@@ -17,65 +18,52 @@ struct Exit : ::testing::Test {
     frmKeloTrundo15& f = p.f;
     void SetUp() override { p.startAndGreet(); }
     void openQuestion() { ASSERT_TRUE(deliverClick(f.lblPuls[0])); }
-    std::vector<SoundEvent> soundsSince(size_t from) const {
-        return {p.hp.sound.events.begin() + static_cast<std::ptrdiff_t>(from), p.hp.sound.events.end()};
-    }
 };
 }  // namespace
 
 TEST_F(Exit, EscOpensTheQuestionAndNoClosesItLeavingEverythingAsItWas) {
     f.TxtTitolo.Text = "Sonata";
     openQuestion();
-    EXPECT_TRUE(f.FraESci.Visible);
-    EXPECT_EQ(f.lblPuls[0].BackColor, ColoreAcceso);
-    EXPECT_FALSE(f.lblPuls[0].Enabled);
+    EXPECT_TRUE(f.FraESci.Visible && f.lblPuls[0].BackColor == ColoreAcceso && !f.lblPuls[0].Enabled);
     EXPECT_EQ(f.ActiveControl, &f.cmdEsci[1]);
     EXPECT_FALSE(deliverClick(f.lblPuls[0]));  // disabled while the question is shown
 
-    size_t before = p.hp.sound.events.size();
+    const size_t before = p.hp.sound.events.size();
     ASSERT_TRUE(deliverEnter(f));  // Enter answers the focused "NO"
-    EXPECT_FALSE(f.FraESci.Visible);
-    EXPECT_TRUE(f.lblPuls[0].Enabled);
-    EXPECT_EQ(f.lblPuls[0].BackColor, ColoreSpento);
+    EXPECT_TRUE(!f.FraESci.Visible && f.lblPuls[0].Enabled && f.lblPuls[0].BackColor == ColoreSpento);
     EXPECT_EQ(f.TxtTitolo.Text, "Sonata");
     EXPECT_EQ(p.hp.sound.events.size(), before);
     p.hp.advance(5000);
     EXPECT_TRUE(f.Loaded);
 }
 
-TEST_F(Exit, YesSavesTheSettingsAsTheyStandIncludingThisRunsEdits) {
+// "SI" saves the settings as they stand, this run's edits included, stops everything
+// pending, closes every player, speaks the farewell and unloads 1500 ms later.
+TEST_F(Exit, YesSavesStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfter1500ms) {
     f.lblModulo[7].BackColor = ColoreSpento;
     f.lblFreqInc[25].Caption = "12";
-    f.lblScritteVarie[75].Caption = "modificati dall'Utente";
-    std::string expected = formatRecord(collectSettingsRecord(f));
-    ASSERT_NE(expected, p.readFile("Kelo 2020/Dati/User.txt"));
-    openQuestion();
-    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
-    EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), expected);
-}
-
-TEST_F(Exit, TheFarewellStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfter1500ms) {
+    const std::string record = formatRecord(collectSettingsRecord(f));
+    ASSERT_NE(record, p.readFile("Kelo 2020/Dati/User.txt"));
     for (Timer* t : {&f.TmrReplay, &f.TmrMostraMelodia, &f.TmrMostraMelodiaDaFile, &f.TmrAudio, &f.TmrNota})
         t->SetEnabled(true);
     f.FraStoComponendo.Visible = true;
     openQuestion();
-    size_t before = p.hp.sound.events.size();
-    int64_t t = p.hp.now();
+    const size_t before = p.hp.sound.events.size();
+    const int64_t t = p.hp.now();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
-    std::vector<SoundEvent> expected;
-    for (int i = 1; i <= 12; ++i) expected.push_back({"mmcKelo", i, "Close", t});
-    for (int i = 1; i <= 10; ++i) expected.push_back({"mmcPiano", i, "Close", t});
-    for (int i = 1; i <= 19; ++i) expected.push_back({"mmcAccordi", i, "Close", t});
-    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 13, c, t});
-    EXPECT_EQ(soundsSince(before), expected);
+    EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), record);
 
-    EXPECT_FALSE(f.FraESci.Visible);
-    EXPECT_FALSE(f.FraStoComponendo.Visible);
-    EXPECT_FALSE(f.lblPuls[0].Enabled);
+    std::vector<SoundEvent> expected;
+    for (auto [player, last] : {std::pair{"mmcKelo", 12}, {"mmcPiano", 10}, {"mmcAccordi", 19}})
+        for (int i = 1; i <= last; ++i) expected.push_back({player, i, "Close", t});
+    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 13, c, t});
+    EXPECT_EQ(std::vector<SoundEvent>(p.hp.sound.events.begin() + static_cast<std::ptrdiff_t>(before),
+                                      p.hp.sound.events.end()),
+              expected);
+    EXPECT_FALSE(f.FraESci.Visible || f.FraStoComponendo.Visible || f.lblPuls[0].Enabled || f.lblPulsante[3].Enabled);
     EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
     EXPECT_EQ(f.TxtTitolo.ForeColor, ColoreRossoScuro);
     for (int i = 1; i <= 33; ++i) EXPECT_FALSE(f.ShpIndicatore[i].Visible) << i;
-    EXPECT_FALSE(f.lblPulsante[3].Enabled);
     for (Timer* timer : f.timers()) EXPECT_EQ(timer->Enabled(), timer == &f.TmrESci) << timer->Name;
 
     p.hp.advance(1499);
@@ -86,29 +74,16 @@ TEST_F(Exit, TheFarewellStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsA
     for (Timer* timer : f.timers()) EXPECT_FALSE(timer->Enabled()) << timer->Name;
 }
 
-TEST(ExitEarly, YesBeforeTheGreetingKeepsTheFarewellOnScreen) {
-    HeadlessProgram p("exit-early");
-    p.hp.random.push({0.0f});
-    p.program.start();
-    p.hp.advance(2600);  // greeting spoken, "Buongiorno, signori!" still pending
-    ASSERT_TRUE(deliverClick(p.f.lblPuls[0]));
-    ASSERT_TRUE(deliverClick(p.f.cmdEsci[0]));
-    p.hp.advance(1499);
-    EXPECT_EQ(p.f.TxtTitolo.Text, "Addio!");
-    EXPECT_FALSE(p.f.cmdIncisi.Enabled);
-    p.hp.advance(1);
-    EXPECT_FALSE(p.f.Loaded);
-}
-
 TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
-    std::string old = p.readFile("Kelo 2020/Dati/User.txt");
+    const std::string old = p.readFile("Kelo 2020/Dati/User.txt");
     // Something in the way of the temporary file.
     std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");
     f.lblFreqInc[3].Caption = "5";
     openQuestion();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
     EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), old);
-    EXPECT_EQ(p.hp.display.messages.size(), 1u);
+    ASSERT_EQ(p.hp.display.messages.size(), 1u);
+    EXPECT_NE(p.hp.display.messages[0].find(p.hp.files.nativePath(userSettingsPath(f))), std::string::npos);
     EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
     p.hp.advance(1500);
     EXPECT_FALSE(f.Loaded);
@@ -117,8 +92,7 @@ TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
 TEST_F(Exit, TheDesktopsCloseRequestAsksTheQuestionInsteadOfLosingTheSettings) {
     ASSERT_TRUE(f.CloseRequested);
     f.CloseRequested();
-    EXPECT_TRUE(f.FraESci.Visible);
-    EXPECT_TRUE(f.Loaded);
+    EXPECT_TRUE(f.FraESci.Visible && f.Loaded);
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
     f.CloseRequested();  // during the farewell: nothing more to ask
     EXPECT_FALSE(f.FraESci.Visible);
@@ -126,16 +100,14 @@ TEST_F(Exit, TheDesktopsCloseRequestAsksTheQuestionInsteadOfLosingTheSettings) {
     EXPECT_FALSE(f.Loaded);
 }
 
+// The logo shows the engine panel at its place, unscaled; the panel's own toggle a little higher.
 TEST_F(Exit, TheLogoTogglesTheEnginePanelAndAnyFixedTextHidesFrameFive) {
     ASSERT_TRUE(deliverClick(f.ImgLogo));
-    EXPECT_TRUE(f.Frame3.Visible);
-    EXPECT_EQ(f.Frame3.Left, 0);
-    EXPECT_EQ(f.Frame3.Top, 6240);  // unscaled
+    EXPECT_TRUE(f.Frame3.Visible && f.Frame3.Left == 0 && f.Frame3.Top == 6240);
     ASSERT_TRUE(deliverClick(f.ImgLogo));
     EXPECT_FALSE(f.Frame3.Visible);
     AlternaPannelloInterno(f);
-    EXPECT_TRUE(f.Frame3.Visible);
-    EXPECT_EQ(f.Frame3.Top, 5880);
+    EXPECT_TRUE(f.Frame3.Visible && f.Frame3.Top == 5880);
 
     f.FraESci.Visible = true;
     for (int text : {75, 87}) {  // 87: the exit question's text too

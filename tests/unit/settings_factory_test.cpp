@@ -43,17 +43,17 @@ TEST(FactoryDefaults, EachButtonRestoresItsTablesOnlyAndZeroRestoresAll) {
             if (field.colour) c.BackColor = ColoreSpento;
             if (!field.colour && c.Caption != "X") c.Caption = "junk";
         }
-        for (Label* c : {&f.lblVeloc[0], &f.lblVeloc[4], &f.lblMelos[3], &f.lblFreqIncisi[16], &f.lblCadenza[14]})
-            c->Caption = "junk";
+        // and cells next to them that no button restores, the page among them.
+        Label* others[] = {&f.lblVeloc[0], &f.lblVeloc[4], &f.lblMelos[3], &f.lblFreqIncisi[16], &f.lblCadenza[14]};
+        for (Label* c : others) c->Caption = "junk";
         for (int i = 1; i <= 80; ++i) f.lblCollegamento[i].Caption = "junk";
         const std::vector<RecordValue> scrambled = collectSettingsRecord(f);
 
+        const Label& pressed = f.lblDefault[button];
         lblDefault_MouseDown(f, button, MouseArgs{2, 1, 10, 10});
-        EXPECT_EQ(f.lblDefault[button].BackColor, ColoreTenuto);
-        EXPECT_EQ(f.lblDefault[button].BorderStyle, 1);
+        EXPECT_TRUE(pressed.BackColor == ColoreTenuto && pressed.BorderStyle == 1) << "no held look";
         lblDefault_MouseUp(f, button, MouseArgs{2, 1, 10, 10});
-        EXPECT_EQ(f.lblDefault[button].BackColor, ColoreDefault);
-        EXPECT_EQ(f.lblDefault[button].BorderStyle, 0);
+        EXPECT_TRUE(pressed.BackColor == ColoreDefault && pressed.BorderStyle == 0) << "no rest look";
 
         const std::vector<RecordValue> after = collectSettingsRecord(f);
         const auto& mine = groups[static_cast<size_t>(button)];
@@ -62,8 +62,7 @@ TEST(FactoryDefaults, EachButtonRestoresItsTablesOnlyAndZeroRestoresAll) {
             EXPECT_EQ(after[i], restored ? factory[i] : scrambled[i]) << "line " << i + 1;
             EXPECT_TRUE(scrambled[i] != factory[i] || factory[i].text == "X") << "line " << i + 1;
         }
-        for (Label* c : {&f.lblVeloc[0], &f.lblVeloc[4], &f.lblMelos[3], &f.lblFreqIncisi[16], &f.lblCadenza[14]})
-            EXPECT_EQ(c->Caption, "junk") << c->Name << c->Index;
+        for (Label* c : others) EXPECT_EQ(c->Caption, "junk") << c->Name << c->Index;
         EXPECT_EQ(f.lblCercaNota[0].Caption, "7");
         // The case on view gets its page again from the restored bank.
         for (int k = 1; k <= 80; ++k) {

@@ -13,35 +13,6 @@
 
 using namespace kelo;
 
-namespace {
-
-struct SettingsRecord : ::testing::Test {
-    HeadlessPlatform hp;
-    frmKeloTrundo15 f{hp.platform};
-
-    std::string record() { return formatRecord(collectSettingsRecord(f)); }
-
-    // Far from both design and factory values, but what the editors could produce.
-    void editEverywhere() {
-        resetAllToFactory(f);
-        f.lblScritteVarie[75].Caption = "modificati dall'Utente";
-        for (int k : {2, 9}) f.lblModulo[k].BackColor = ColoreSpento;
-        for (int k = 5; k <= 13; ++k) f.lblModuloB[k].BackColor = ColoreSpento;
-        for (int k = 2; k <= 13; ++k) f.lblCadenza[k].BackColor = ColoreSpento;
-        f.lblInciso[1].BackColor = ColoreSpento;
-        f.lblFreqIncisi[0].BackColor = ColoreSpento;
-        for (auto [cell, text] : std::initializer_list<std::pair<Label*, const char*>>{
-                 {&f.lblFreqInc[25], "11"}, {&f.lblFreqInc[26], "11"}, {&f.lblFreqInc[13], "16"},
-                 {&f.lblFreIncB[25], "4"}, {&f.lblFreIncB[26], "4"}, {&f.lblInciso[16], "14"}, {&f.lblRip, "16"},
-                 {&f.lblAccordi[5], "13"}, {&f.lblNotafinale[1], "0"}, {&f.lblNotafinale[3], "0"},
-                 {&f.lblCollegamento[600], "11"}, {&f.lblNota[130], "1"}, {&f.lblCadenza[0], "1"},
-                 {&f.lblFreCad[13], "15"}})
-            cell->Caption = text;
-    }
-};
-
-}  // namespace
-
 TEST(SettingsRecordLayout, EachFieldHasItsOwnLine) {
     const auto& fields = settingsRecordFields();
     ASSERT_EQ(fields.size(), 1300u);
@@ -53,65 +24,51 @@ TEST(SettingsRecordLayout, EachFieldHasItsOwnLine) {
     EXPECT_EQ(settingsRecordLine(SettingsTable::Nota, 0, false), 0);
 }
 
-TEST_F(SettingsRecord, TheFactoryRecordIsUsableAndTheDesignBankIsNot) {
+TEST(SettingsRecord, TheFactoryRecordIsUsableAndTheDesignBankIsNot) {
+    HeadlessPlatform hp;
+    frmKeloTrundo15 f(hp.platform);
     // The design bank holds "1" also where link case 1 has no figure (bank cell 86).
-    EXPECT_EQ(readSettingsRecord(record()).badLine, 86 + 23);
+    EXPECT_EQ(readSettingsRecord(formatRecord(collectSettingsRecord(f))).badLine, 86 + 23);
 
     std::string text = FactorySettingsRecordText(hp.platform);
     lblDefault_MouseDown(f, 0, MouseArgs{});
-    EXPECT_EQ(record(), text);
+    EXPECT_EQ(formatRecord(collectSettingsRecord(f)), text);
     SettingsRecordCheck check = readSettingsRecord(text);
     EXPECT_TRUE(check.ok()) << check.badLine << ": " << check.reason;
 }
 
-TEST_F(SettingsRecord, RoundTripRestoresEveryFieldAndReadsNothingPastTheLast) {
-    editEverywhere();
-    std::vector<RecordValue> before = collectSettingsRecord(f);
-    std::string text = formatRecord(before);
+// Far from both design and factory values, but what the editors could produce, with
+// an empty profile name; applied, it writes captions and colours and nothing else.
+TEST(SettingsRecord, RoundTripRestoresEveryFieldAndWritesOnlyCaptionsAndColours) {
+    HeadlessPlatform hp;
+    frmKeloTrundo15 f(hp.platform);
+    resetAllToFactory(f);
+    f.lblScritteVarie[75].Caption = "";
+    for (int k : {2, 9}) f.lblModulo[k].BackColor = ColoreSpento;
+    for (int k = 5; k <= 13; ++k) f.lblModuloB[k].BackColor = ColoreSpento;
+    for (int k = 2; k <= 13; ++k) f.lblCadenza[k].BackColor = ColoreSpento;
+    f.lblInciso[1].BackColor = f.lblFreqIncisi[0].BackColor = ColoreSpento;
+    for (auto [cell, text] : std::initializer_list<std::pair<Label*, const char*>>{
+             {&f.lblFreqInc[25], "11"}, {&f.lblFreqInc[26], "11"}, {&f.lblFreqInc[13], "16"}, {&f.lblFreIncB[25], "4"},
+             {&f.lblFreIncB[26], "4"}, {&f.lblInciso[16], "14"}, {&f.lblRip, "16"}, {&f.lblAccordi[5], "13"},
+             {&f.lblNotafinale[1], "0"}, {&f.lblNotafinale[3], "0"}, {&f.lblCollegamento[600], "11"},
+             {&f.lblNota[130], "1"}, {&f.lblCadenza[0], "1"}, {&f.lblFreCad[13], "15"}})
+        cell->Caption = text;
+    const std::vector<RecordValue> before = collectSettingsRecord(f);
+    const std::string text = formatRecord(before);
+    EXPECT_EQ(text.substr(0, 4), "\"\"\r\n") << "the empty name";
     SettingsRecordCheck check = readSettingsRecord(text + "\"extra\"\r\nnot a value at all\r\n");
     ASSERT_TRUE(check.ok()) << check.badLine << ": " << check.reason;
     EXPECT_EQ(check.values.size(), 1300u);
-
-    frmKeloTrundo15 fresh(hp.platform);
-    applySettingsRecord(fresh, check.values);
-    EXPECT_EQ(collectSettingsRecord(fresh), before);
-    EXPECT_EQ(fresh.lblScritteVarie[75].Caption, "modificati dall'Utente");
-
-    // LF line ends read the same.
-    std::string lf;
-    for (char c : text)
-        if (c != '\r') lf += c;
-    SettingsRecordCheck lfCheck = readSettingsRecord(lf);
-    ASSERT_TRUE(lfCheck.ok()) << lfCheck.badLine << ": " << lfCheck.reason;
-    EXPECT_EQ(lfCheck.values, check.values);
-}
-
-TEST_F(SettingsRecord, EmptyProfileNameTravelsAsTwoQuotes) {
-    resetAllToFactory(f);
-    f.lblScritteVarie[75].Caption = "";
-    std::string text = record();
-    EXPECT_EQ(text.substr(0, 4), "\"\"\r\n");
-    SettingsRecordCheck check = readSettingsRecord(text);
-    ASSERT_TRUE(check.ok());
-    f.lblScritteVarie[75].Caption = "altro";
-    applySettingsRecord(f, check.values);
-    EXPECT_EQ(f.lblScritteVarie[75].Caption, "");
-}
-
-TEST_F(SettingsRecord, ApplyWritesCaptionsAndColoursOnly) {
-    editEverywhere();
-    std::vector<RecordValue> values = collectSettingsRecord(f);
 
     frmKeloTrundo15 g(hp.platform);
     g.lblFreqInc[0].Caption = "9";
     g.lblCollegamento[5].Caption = "7";
     g.lblCollegamento[700].Enabled = false;
     g.lblModulo[3].BorderStyle = 1;
-    applySettingsRecord(g, values);
-    EXPECT_EQ(g.lblFreqInc[0].Caption, "9");
-    EXPECT_EQ(g.lblCollegamento[5].Caption, "7");
+    applySettingsRecord(g, check.values);
+    EXPECT_EQ(collectSettingsRecord(g), before);
+    EXPECT_EQ(g.lblFreqInc[0].Caption + g.lblCollegamento[5].Caption, "97");
     EXPECT_FALSE(g.lblCollegamento[700].Enabled);
     EXPECT_EQ(g.lblModulo[3].BorderStyle, 1);
-    EXPECT_EQ(g.lblModulo[2].BackColor, ColoreSpento);
-    EXPECT_EQ(g.lblFreqInc[26].Caption, "11");
 }

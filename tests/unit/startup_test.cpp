@@ -42,31 +42,29 @@ TEST(StartUp, TheRoadHandsOverAndUnlocksTheWindowAtTheGreeting) {
     p.hp.advance(500);
     EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno...");
     EXPECT_EQ(p.hp.display.unloaded, (std::vector<Form*>{&p.program.splash}));
-    EXPECT_TRUE(p.f.TmrSignori.Enabled());
-    EXPECT_FALSE(p.f.lblAvvertimento.Visible);
+    EXPECT_TRUE(p.f.TmrSignori.Enabled() && !p.f.lblAvvertimento.Visible);
 
     p.hp.advance(2499);
     EXPECT_FALSE(p.f.cmdIncisi.Enabled);
     p.hp.advance(1);
     EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno, signori!");
-    EXPECT_TRUE(p.f.lblAvvertimento.Visible);
+    EXPECT_TRUE(p.f.lblAvvertimento.Visible && p.f.cmdIncisi.Enabled);
     for (int i = 1; i <= 4; ++i) EXPECT_TRUE(p.f.lblPuls[i].Enabled) << i;
-    EXPECT_TRUE(p.f.cmdIncisi.Enabled);
     EXPECT_EQ(p.f.ActiveControl, &p.f.cmdIncisi);
     for (Timer* t : p.f.timers()) EXPECT_FALSE(t->Enabled()) << t->Name;
     // The start sound plays at once and stops for the greeting; nothing else sounds on the way.
-    EXPECT_EQ(p.hp.sound.events, (std::vector<SoundEvent>{{"mmcAllarme", -1, "Open", 0},
-                                                          {"mmcAllarme", -1, "Prev", 0},
-                                                          {"mmcAllarme", -1, "Play", 0},
-                                                          {"mmcAllarme", -1, "Close", 2500},
-                                                          {"mmcKelo", 1, "Prev", 2500},
-                                                          {"mmcKelo", 1, "Open", 2500},
-                                                          {"mmcKelo", 1, "Play", 2500}}));
+    std::vector<SoundEvent> expected;
+    for (const char* c : {"Open", "Prev", "Play"}) expected.push_back({"mmcAllarme", -1, c, 0});
+    expected.push_back({"mmcAllarme", -1, "Close", 2500});
+    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 1, c, 2500});
+    EXPECT_EQ(p.hp.sound.events, expected);
     EXPECT_EQ(p.hp.sound.opened.back(), std::string("Kelo 2020\\Kelo\\") + kPersonaLines[0]);
 }
 
-TEST(StartUp, TheMainWindowLoadsTheUserSettingsAndShowsLinkCaseTwo) {
+// On a 800 x 600 screen both windows are fitted, the exit panel after the load placed it.
+TEST(StartUp, TheMainWindowLoadsTheUserSettingsShowsLinkCaseTwoAndFitsTheScreenWithTheSplash) {
     HeadlessProgram p("startup-load");
+    p.hp.display.screenSize = {12000, 9000};
     p.startAndGreet();
     frmKeloTrundo15& f = p.f;
     EXPECT_EQ(formatRecord(collectSettingsRecord(f)), p.readFile("Kelo 2020/Dati/User.txt"));
@@ -75,9 +73,12 @@ TEST(StartUp, TheMainWindowLoadsTheUserSettingsAndShowsLinkCaseTwo) {
         EXPECT_EQ(f.lblCollegamento[i].Caption, f.lblCollegamento[160 + i].Caption) << i;
         EXPECT_EQ(f.lblCollegamento[i].Enabled, f.lblCollegamento[i].Caption != "X") << i;
     }
-    EXPECT_EQ(f.FraESci.Left, 3000);
-    EXPECT_EQ(f.FraESci.Top, 120);
     EXPECT_GE(p.hp.random.seeds, 2);  // each window seeds the generator
+    EXPECT_FLOAT_EQ(p.program.splash.Width, 12000);
+    EXPECT_FLOAT_EQ(f.Width, 12000);
+    EXPECT_FLOAT_EQ(f.Height, 9000);
+    EXPECT_FLOAT_EQ(f.FraESci.Left, static_cast<float>(3000 * (12000.0 / 15360)));
+    EXPECT_FLOAT_EQ(f.FraESci.Top, static_cast<float>(120 * (9000.0 / 11520)));
 }
 
 TEST(StartUp, TheLastInstallRootWithTheMarkerWinsForBothWindows) {
@@ -91,8 +92,7 @@ TEST(StartUp, TheLastInstallRootWithTheMarkerWinsForBothWindows) {
     std::ofstream(drive / "C" / "Program Files" / "Kelo 2020" / "Dati" / kMarkerFile) << "x";
     p.startAndGreet();
     EXPECT_EQ(p.f.lblRip.Caption, "3") << "the settings were not read under the install root";
-    EXPECT_EQ(p.program.splash.lblDir.Caption, "C:\\Programmi\\");
-    EXPECT_EQ(p.f.lblDir.Caption, "C:\\Programmi\\");
+    EXPECT_EQ(p.program.splash.lblDir.Caption + p.f.lblDir.Caption, "C:\\Programmi\\C:\\Programmi\\");
     EXPECT_EQ(p.f.ImgNota[36].Picture, "C:\\Programmi\\Kelo 2020\\Grafica\\vuoto.jpg");
     EXPECT_EQ(p.f.mmcPiano[2].FileName, "C:\\Programmi\\Kelo 2020\\Suoni\\02 DO.wav");
 }
@@ -110,36 +110,23 @@ TEST(StartUp, AMissingPictureIsTheRunTimeError) {
     }
 }
 
-TEST(StartUp, ABadSettingsFileIsSetAsideAndTheRoadGoesOnWithFactoryValues) {
-    HeadlessProgram p("startup-bad-settings");
-    std::ofstream(p.dir / "Kelo 2020" / "Dati" / "User.txt", std::ios::binary) << "\"Kelo\"\r\n\"13\"\r\n";
-    p.startAndGreet();
-    ASSERT_EQ(p.hp.display.messages.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(p.dir / "Kelo 2020" / "Dati" / "User.txt.bad"));
-    EXPECT_EQ(formatRecord(collectSettingsRecord(p.f)), kelo::testing::factoryRecordWith());
-    EXPECT_TRUE(p.f.cmdIncisi.Enabled);
-}
-
-TEST(StartUp, BothWindowsFitA800x600ScreenAndTheExitPanelScalesWithIt) {
-    HeadlessProgram p("startup-fit");
-    p.hp.display.screenSize = {12000, 9000};
-    p.startAndGreet();
-    EXPECT_FLOAT_EQ(p.program.splash.Width, 12000);
-    EXPECT_FLOAT_EQ(p.f.Width, 12000);
-    EXPECT_FLOAT_EQ(p.f.Height, 9000);
-    EXPECT_FLOAT_EQ(p.f.FraESci.Left, static_cast<float>(3000 * (12000.0 / 15360)));
-    EXPECT_FLOAT_EQ(p.f.FraESci.Top, static_cast<float>(120 * (9000.0 / 11520)));
-}
-
-TEST(StartUp, EscBeforeTheGreetingOpensTheQuestionWhileTheRoadGoesOn) {
-    HeadlessProgram p("startup-early-esc");
-    p.hp.random.push({0.0f});
-    p.program.start();
-    p.hp.advance(2600);
-    ASSERT_TRUE(deliverClick(p.f.lblPuls[0]));
-    EXPECT_TRUE(p.f.FraESci.Visible);
-    p.hp.advance(2500);
-    EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno, signori!");
-    EXPECT_TRUE(p.f.cmdIncisi.Enabled);
-    EXPECT_TRUE(p.f.FraESci.Visible);
+// Esc before the greeting asks while the road goes on; "SI" then keeps the farewell on
+// screen until the program ends.
+TEST(StartUp, EscBeforeTheGreetingAsksWhileTheRoadGoesOnAndYesKeepsTheFarewell) {
+    for (bool yes : {false, true}) {
+        HeadlessProgram p("startup-early-esc");
+        p.hp.random.push({0.0f});
+        p.program.start();
+        p.hp.advance(2600);  // greeting spoken, "Buongiorno, signori!" due at 5000
+        ASSERT_TRUE(deliverClick(p.f.lblPuls[0]));
+        EXPECT_TRUE(p.f.FraESci.Visible);
+        ASSERT_TRUE(!yes || deliverClick(p.f.cmdEsci[0]));
+        p.hp.advance(1499);
+        EXPECT_EQ(p.f.TxtTitolo.Text, yes ? "Addio!" : "Buongiorno...");
+        p.hp.advance(1);
+        EXPECT_EQ(p.f.Loaded, !yes);
+        p.hp.advance(1000);
+        EXPECT_EQ(p.f.TxtTitolo.Text, yes ? "Addio!" : "Buongiorno, signori!");
+        EXPECT_EQ(p.f.cmdIncisi.Enabled && p.f.FraESci.Visible, !yes);
+    }
 }

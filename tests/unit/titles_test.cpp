@@ -7,6 +7,7 @@
 #include "engine_test_support.h"
 #include "model/cell_access.h"
 #include "platform/dispatch.h"
+#include "titles/title_lists.h"
 #include "titles/title_types.h"
 
 using namespace kelo;
@@ -67,53 +68,35 @@ TEST(Titles, AStuckRandomSourceStillEndsEveryChoiceWithTheCycleKept) {
     EXPECT_EQ(types[24], 1);  // the draw that differs from type 24 opens the next cycle
 }
 
-// Both ends of every list, drawn at 00:00:00: the prefix first, then the word.
-TEST(Titles, FirstAndLastEntryOfEveryListAndTheOddPrefixes) {
-    struct Row {
-        int type, kPrefix, kWord, rPrefix, rWord;  // rPrefix/rWord 0: both ends
-        const char *first, *last;
-    };
-    const Row rows[] = {
-        {1, 12, 24, 0, 0, "Andando a Milano", "Nel cuore di Praga"},
-        {2, 12, 24, 0, 0, "Dedicato a Maria", "Pensando a Serena"},
-        {3, 0, 24, 0, 0, "Addio!", "Auguroni!"},
-        {4, 6, 12, 0, 0, "Un indimenticabile lunedì", "Un fantastico mattino"},
-        {5, 6, 13, 0, 0, "Le mie dalie", "Incantevoli petunie"},
-        {6, 0, 24, 0, 0, "Paperino", "Tintin"},
-        {7, 0, 24, 0, 0, "La bella addormentata nel bosco", "Momo"},
-        {8, 0, 24, 0, 0, "In sella alla moto", "La Maratona di New York"},
-        {9, 0, 24, 0, 0, "'Non è mai troppo tardi'", "Aforisma"},
-        {10, 0, 26, 0, 0, "Orion", "Ariel"},
-        {11, 0, 32, 0, 0, "I tre moschettieri", "Solaris"},
-        {12, 0, 24, 0, 0, "Sulla spiaggia", "Riflessi notturni"},
-        {13, 0, 27, 0, 0, "I Nibelunghi", "Waterloo"},
-        {14, 0, 23, 0, 0, "Le imprese di Ercole", "La tela di Penelope"},
-        {15, 0, 24, 0, 0, "Nel bosco", "Cinghiali nel bosco"},
-        {16, 0, 19, 0, 0, "Serenata", "Musica per te"},
-        {17, 0, 19, 0, 0, "Wolfgang", "Franz"},
-        {18, 0, 24, 0, 0, "Riflessi dorati", "Alla conquista dell'oro"},
-        {19, 0, 24, 0, 0, "Alba sul mare", "Quarto di luna"},
-        {20, 0, 32, 0, 0, "Saltando coi canguri", "Rane nello stagno"},
-        {21, 0, 24, 0, 0, "Alè!", "Din-don-dan"},
-        {22, 13, 24, 0, 0, "I ricordi di Marco", "Le avventure di Jacques"},
-        {23, 0, 24, 0, 0, "La Creazione", "Mosé"},
-        {24, 0, 26, 0, 0, "La guerra dei soldatini", "Fuochi d'artificio"},
-        {2, 12, 24, 6, 1, "Maria", nullptr},           // the empty prefix
-        {22, 13, 24, 7, 1, "Il buon  Marco", nullptr},  // the prefix with two blanks
-    };
+// Every type draws its prefix, when it has one, and then its word, each over its whole
+// list; the first title of each type pins the type to its lists.
+TEST(Titles, EveryTypeDrawsThePrefixThenTheWordOverTheirWholeLists) {
+    const char* const firsts[kTitleTypes] = {
+        "Andando a Milano", "Dedicato a Maria", "Addio!", "Un indimenticabile lunedì", "Le mie dalie", "Paperino",
+        "La bella addormentata nel bosco", "In sella alla moto", "'Non è mai troppo tardi'", "Orion",
+        "I tre moschettieri", "Sulla spiaggia", "I Nibelunghi", "Le imprese di Ercole", "Nel bosco", "Serenata",
+        "Wolfgang", "Riflessi dorati", "Alba sul mare", "Saltando coi canguri", "Alè!", "I ricordi di Marco",
+        "La Creazione", "La guerra dei soldatini"};
     EngineWindow w(1, 0, 0, 0);
-    for (const Row& r : rows) {
-        w.f.lblTipologiaTitolo.Caption = std::to_string(r.type);
-        for (bool last : {false, true}) {
-            if (last && !r.last) continue;
-            if (r.kPrefix) w.hp.random.push({uFor(r.rPrefix ? r.rPrefix : last ? r.kPrefix : 1, r.kPrefix)});
-            w.hp.random.push({uFor(r.rWord ? r.rWord : last ? r.kWord : 1, r.kWord)});
-            const int before = w.hp.random.drawn;
-            GeneraTitolo(w.f);
-            EXPECT_EQ(w.f.TxtTitolo.Text, last ? r.last : r.first) << r.type;
-            EXPECT_EQ(w.hp.random.drawn - before, r.kPrefix ? 2 : 1) << r.type;
-        }
+    auto title = [&](int type, int prefix, int word) {  // drawn at 00:00:00
+        const TitleLists& l = titleLists(type);
+        w.f.lblTipologiaTitolo.Caption = std::to_string(type);
+        if (!l.prefixes.empty()) w.hp.random.push({uFor(prefix, static_cast<int>(l.prefixes.size()))});
+        w.hp.random.push({uFor(word, static_cast<int>(l.words.size()))});
+        const int before = w.hp.random.drawn;
+        GeneraTitolo(w.f);
+        EXPECT_EQ(w.hp.random.drawn - before, l.prefixes.empty() ? 1 : 2) << type;
+        return w.f.TxtTitolo.Text;
+    };
+    for (int type = 1; type <= kTitleTypes; ++type) {
+        const TitleLists& l = titleLists(type);
+        const int kPrefix = static_cast<int>(l.prefixes.size()), kWord = static_cast<int>(l.words.size());
+        EXPECT_EQ(title(type, 1, 1), firsts[type - 1]);
+        EXPECT_EQ(title(type, kPrefix, kWord),
+                  (kPrefix ? std::string(l.prefixes.back()) + std::string(l.between) : "") + std::string(l.words.back()));
     }
+    EXPECT_EQ(title(2, 6, 1), "Maria");            // the empty prefix
+    EXPECT_EQ(title(22, 7, 1), "Il buon  Marco");  // the prefix with two blanks
 }
 
 TEST(Titles, TypeTextsOutsideOneToTwentyFourLeaveTheTitle) {

@@ -1,0 +1,21 @@
+#pragma once
+// Files held in memory under their data paths, so a fuzz run touches no disk.
+#include <map>
+#include <string>
+
+#include "platform/services.h"
+
+namespace kelo::fuzz {
+
+class MemoryFiles : public FileSystem {
+public:
+    bool exists(std::string_view dataPath) override { return files.find(dataPath) != files.end(); }
+    std::optional<std::string> readAll(std::string_view dataPath) override;
+    bool writeAtomically(std::string_view dataPath, std::string_view content) override;
+    bool moveAside(std::string_view dataPath, std::string_view suffix) override;
+    std::string nativePath(std::string_view dataPath) override { return std::string(dataPath); }
+
+    std::map<std::string, std::string, std::less<>> files;
+};
+
+}  // namespace kelo::fuzz

@@ -1,0 +1,123 @@
+// Any bytes as the user's settings file. Stops on the first broken promise:
+// - reading does not care whether lines end in CR LF or LF;
+// - whatever parses, formatted again, parses to the same values;
+// - a record the checker refuses names a line of the record, is moved aside,
+//   and leaves every control of the window as it was (the factory settings);
+// - a record it accepts reaches the window whole and nothing else, and the
+//   window saved again reads back to the very same values.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "memory_files.h"
+#include "model/main_window.h"
+#include "platform/headless/headless_platform.h"
+#include "settings/factory_defaults.h"
+#include "settings/settings_check.h"
+#include "settings/settings_record.h"
+#include "settings/user_settings.h"
+#include "window_snapshot.h"
+
+using namespace kelo;
+
+namespace {
+
+void require(bool holds, const char* promise) {
+    if (holds) return;
+    std::fprintf(stderr, "broken: %s\n", promise);
+    __builtin_trap();
+}
+
+// The same content with every line ending in CR LF.
+std::string withCrLf(std::string_view content) {
+    std::string out;
+    out.reserve(content.size() + content.size() / 4);
+    for (size_t p = 0, e; p < content.size(); p = e + 1) {
+        e = content.find('\n', p);
+        if (e == std::string_view::npos) {
+            out += content.substr(p);
+            break;
+        }
+        out += content.substr(p, e - p);
+        out += e > p && content[e - 1] == '\r' ? "\n" : "\r\n";
+    }
+    return out;
+}
+
+bool sameCheck(const SettingsRecordCheck& a, const SettingsRecordCheck& b) {
+    return a.badLine == b.badLine && a.reason == b.reason && a.values == b.values;
+}
+
+struct Bench {
+    HeadlessPlatform hp;
+    fuzz::MemoryFiles files;
+    Platform platform{hp.clock, hp.random, hp.timers, hp.sound, hp.dialogs, files, hp.display};
+    frmKeloTrundo15 window{platform};
+    std::string path;
+    std::vector<RecordValue> factoryValues;
+    fuzz::WindowSnapshot factory;
+
+    Bench() {
+        resetAllToFactory(window);
+        path = userSettingsPath(window);
+        factoryValues = collectSettingsRecord(window);
+        factory = fuzz::takeSnapshot(window);
+    }
+};
+
+void checkRefused(Bench& b, std::string_view content, const SettingsRecordCheck& check) {
+    require(check.badLine >= 1 && check.badLine <= kSettingsRecordLines, "a refusal names a line of the record");
+    require(!check.reason.empty() && check.values.empty(), "a refusal says why and hands out no values");
+    require(fuzz::matchesSnapshot(b.window, b.factory), "a refused record changes no control");
+    require(b.hp.display.messages.size() == 1, "a refused record leaves one message");
+    require(b.hp.display.messages[0].find("riga " + std::to_string(check.badLine) + ":") != std::string::npos,
+            "the message names the refused line");
+    auto aside = b.files.files.find(b.path + ".bad");
+    require(!b.files.exists(b.path) && aside != b.files.files.end() && aside->second == content,
+            "a refused file is moved aside as it was");
+}
+
+void checkAccepted(Bench& b, std::string_view content, const SettingsRecordCheck& check) {
+    require(b.hp.display.messages.empty(), "an accepted record leaves no message");
+    require(b.files.readAll(b.path) == std::string(content), "an accepted file stays in place");
+    require(collectSettingsRecord(b.window) == check.values, "an accepted record reaches the window whole");
+
+    require(SalvaImpostazioniUtente(b.window), "saving to memory succeeds");
+    std::string saved = *b.files.readAll(b.path);
+    require(saved == formatRecord(check.values), "the window saves the record it was given");
+    SettingsRecordCheck again = readSettingsRecord(saved);
+    require(again.ok() && again.values == check.values, "a saved record reads back to the same values");
+
+    applySettingsRecord(b.window, b.factoryValues);
+    require(fuzz::matchesSnapshot(b.window, b.factory), "a record changes nothing outside its own cells");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Bench* bench = new Bench;  // one window for the whole run; building it is slow
+    Bench& b = *bench;
+    const std::string_view content(reinterpret_cast<const char*>(data), size);
+
+    ParsedRecord parsed = parseRecord(content);
+    ParsedRecord reparsed = parseRecord(formatRecord(parsed.values));
+    require(reparsed.badLine == 0 && reparsed.values == parsed.values, "formatted values parse back unchanged");
+
+    const SettingsRecordCheck check = readSettingsRecord(content);
+    const std::string crlf = withCrLf(content);
+    if (crlf != content) require(sameCheck(readSettingsRecord(crlf), check), "CR LF and LF read alike");
+
+    b.files.files.clear();
+    b.files.files.emplace(b.path, std::string(content));
+    b.hp.display.messages.clear();
+    CaricaImpostazioniUtente(b.window);
+    if (check.ok())
+        checkAccepted(b, content, check);
+    else
+        checkRefused(b, content, check);
+    // Either way the window is back at the factory settings for the next input.
+    return 0;
+}
