@@ -21,7 +21,7 @@ struct Timers : ::testing::Test {
         for (auto [t, name] : {std::pair{&a, "a"}, {&b, "b"}, {&d, "d"}}) {
             t->Name = name;
             hp.timers.adopt(*t);
-            t->OnTick = [this, t] { log.push_back(std::string(t->Name) + "@" + std::to_string(hp.now())); };
+            t->OnTick = [this, timer = t] { log.push_back(std::string(timer->Name) + "@" + std::to_string(hp.now())); };
         }
     }
     void start(Timer& t, int interval) { t.SetInterval(interval), t.SetEnabled(true); }
