@@ -13,10 +13,10 @@ namespace kelo {
 int16_t val16(std::string_view text);
 // True when val16 would succeed; used by validators that must not raise.
 bool isNumber16(std::string_view text);
-std::string str16(int value);
+std::string str16(int value);  // raises Overflow outside the 16-bit range
 // A number as the program writes one into a record: plain decimal digits, with no
 // sign, blank or leading zero, up to 32767; nothing for any other text.
-std::optional<int> plainNumber(std::string_view text);  // raises Overflow outside the 16-bit range
+std::optional<int> plainNumber(std::string_view text);
 
 int16_t add16(int a, int b);
 int16_t sub16(int a, int b);
