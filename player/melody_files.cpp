@@ -67,10 +67,11 @@ std::string NomeFileMelodia(std::string_view title) {
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
         name.resize(cut);
     }
-    // "." and ".." would name a folder; Windows drops trailing blanks and dots.
+    // "." and ".." would name a folder and a leading dot hides the file; the
+    // title's own closing dots ("C'era una volta...") stay.
     const size_t first = name.find_first_not_of(" .");
     if (first == std::string::npos) return "Kelo 2020.txt";
-    name = name.substr(first, name.find_last_not_of(" .") - first + 1);
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
     if (!name.ends_with(kEstensione)) name += kEstensione;
     return name;
 }

@@ -21,6 +21,7 @@
 
 #include "app/program.h"
 #include "model/colours.h"
+#include "player/melody_files.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_window.h"
 #include "platform/desktop/twips.h"
@@ -275,7 +276,7 @@ TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
     QString seen;
     answerFileDialog(file, &seen);
     clickOn(main, f.lblPuls[1]);
-    EXPECT_EQ(seen, folder + QLatin1Char('|') + QString::fromStdString(title) + QStringLiteral(".txt"));
+    EXPECT_EQ(seen.toStdString(), (folder + QLatin1Char('|')).toStdString() + NomeFileMelodia(title));
     ASSERT_TRUE(QFileInfo::exists(file));
     EXPECT_EQ(f.lblPuls[1].BackColor, ColoreSpento);
 

@@ -160,7 +160,7 @@ TEST(MelodyFileName, KeepsTheTitleInsideTheFolder) {
     const std::pair<std::string, std::string> cases[] = {
         {"Canto d'amore", "Canto d'amore.txt"}, {"../../etc/passwd", "etc passwd.txt"},
         {"a\\b\r\nc\x7F", "a b  c.txt"},        {" .. ", "Kelo 2020.txt"},
-        {"", "Kelo 2020.txt"},                  {"Canto.txt", "Canto.txt"},
+        {"", "Kelo 2020.txt"},                  {"Canto.txt", "Canto.txt"}, {"C'era una volta... ", "C'era una volta....txt"},
         {"x\xC2\x85y", "x y.txt"},              {rep(100, "è"), rep(60, "è") + ".txt"},
     };
     for (const auto& [title, name] : cases) EXPECT_EQ(NomeFileMelodia(title), name) << title;
