@@ -1,5 +1,6 @@
 #include "app/bind_events.h"
 
+#include "app/command_buttons.h"
 #include "app/compose_button.h"
 #include "app/exit.h"
 #include "app/self_test.h"

@@ -1,10 +1,10 @@
 #include "app/exit.h"
 
+#include "app/command_buttons.h"
 #include "model/colours.h"
 #include "model/form_services.h"
 #include "model/main_window.h"
 #include "model/splash_window.h"
-#include "player/label_buttons.h"
 #include "player/sample_player.h"
 #include "player/sequencer.h"
 #include "settings/user_settings.h"

@@ -7,7 +7,6 @@
 //   window saved again reads back to the very same values.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "memory_files.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
+#include "promises.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"
@@ -22,34 +22,10 @@
 #include "window_snapshot.h"
 
 using namespace kelo;
+using fuzz::require;
+using fuzz::withCrLf;
 
 namespace {
-
-void require(bool holds, const char* promise) {
-    if (holds) return;
-    std::fprintf(stderr, "broken: %s\n", promise);
-    __builtin_trap();
-}
-
-// The same content with every line ending in CR LF.
-std::string withCrLf(std::string_view content) {
-    std::string out;
-    out.reserve(content.size() + content.size() / 4);
-    for (size_t p = 0, e; p < content.size(); p = e + 1) {
-        e = content.find('\n', p);
-        if (e == std::string_view::npos) {
-            out += content.substr(p);
-            break;
-        }
-        out += content.substr(p, e - p);
-        out += e > p && content[e - 1] == '\r' ? "\n" : "\r\n";
-    }
-    return out;
-}
-
-bool sameCheck(const SettingsRecordCheck& a, const SettingsRecordCheck& b) {
-    return a.badLine == b.badLine && a.reason == b.reason && a.values == b.values;
-}
 
 struct Bench {
     HeadlessPlatform hp;
@@ -108,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const SettingsRecordCheck check = readSettingsRecord(content);
     const std::string crlf = withCrLf(content);
-    if (crlf != content) require(sameCheck(readSettingsRecord(crlf), check), "CR LF and LF read alike");
+    if (crlf != content) require(fuzz::sameVerdict(readSettingsRecord(crlf), check), "CR LF and LF read alike");
 
     b.files.files.clear();
     b.files.files.emplace(b.path, std::string(content));

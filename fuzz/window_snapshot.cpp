@@ -16,6 +16,7 @@ void visit(const ControlRef& ref, State& s, F&& field) {
         field(l.Caption, s.text);
         field(l.BackColor, s.back);
         field(l.ForeColor, s.fore);
+        field(l.BorderStyle, s.border);
         break;
     }
     case ControlKind::TextBox: {

@@ -11,6 +11,7 @@ struct ControlState {
     bool visible = true, enabled = true;
     std::string text;  // caption or text, "" for kinds without one
     Colour back = 0, fore = 0;
+    int16_t border = 0;  // a label's border style: held cells, drawn modules, chord marks
     bool operator==(const ControlState&) const = default;
 };
 

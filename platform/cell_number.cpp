@@ -53,6 +53,17 @@ int16_t check16(long long v) {
     return static_cast<int16_t>(v);
 }
 
+std::optional<int> plainNumber(std::string_view s) {
+    if (s.empty() || s.size() > 5 || (s.size() > 1 && s[0] == '0')) return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    if (v > 32767) return std::nullopt;
+    return v;
+}
+
 int64_t valCount(std::string_view text) {
     std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)

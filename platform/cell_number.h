@@ -3,6 +3,7 @@
 // convert at each use and keep the arithmetic in 16 bits, raising the run-time
 // error on bad text or overflow exactly where the program would have stopped.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ int16_t val16(std::string_view text);
 // True when val16 would succeed; used by validators that must not raise.
 bool isNumber16(std::string_view text);
 std::string str16(int value);  // raises Overflow outside the 16-bit range
+// A number as the program writes one into a record: plain decimal digits, with no
+// sign, blank or leading zero, up to 32767; nothing for any other text.
+std::optional<int> plainNumber(std::string_view text);
 
 int16_t add16(int a, int b);
 int16_t sub16(int a, int b);

@@ -1,7 +1,9 @@
 #pragma once
 // Line-per-value record files: texts in double quotes, bare whole numbers,
-// #TRUE# / #FALSE#. Written with CR LF; read with CR LF or LF.
+// #TRUE# / #FALSE#. Written with CR LF; read with CR LF or LF. The bytes follow
+// platform/text_encoding.h: Windows-1252 where it serves, UTF-8 otherwise.
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,8 @@ struct RecordValue {
     bool operator==(const RecordValue&) const = default;
 };
 
+// A double quote inside a text is written twice, which no file of the old program
+// holds; CR and LF become blanks, so that every value keeps to its own line.
 std::string formatRecord(const std::vector<RecordValue>& values);
 
 struct ParsedRecord {
@@ -28,6 +32,24 @@ struct ParsedRecord {
     int badLine = 0;  // 1-based line of the first value that is none of the three kinds; 0 when all parse
 };
 
-ParsedRecord parseRecord(std::string_view content);
+// Reads the values of the first `maxValues` lines; later lines are not looked at.
+// A doubled quote inside a text reads as one, a lone one as itself.
+ParsedRecord parseRecord(std::string_view content, size_t maxValues = std::numeric_limits<size_t>::max());
+
+// A record read for use: its values, or the first line that keeps it from use.
+struct RecordCheck {
+    std::vector<RecordValue> values;  // the values, when usable
+    int badLine = 0;                  // first line that is wrong (1-based), 0 when usable
+    std::string reason;               // what is wrong with it, for the user
+    bool ok() const { return badLine == 0; }
+};
+// A record that ends after `have` of the `need` values it must hold.
+RecordCheck shortRecord(size_t have, size_t need);
+// The first `need` values of a file, or the line where they stop: one that is no
+// value, or the end of a file that holds fewer.
+RecordCheck readRecordValues(std::string_view content, size_t need);
+
+// A value as a message quotes it: short, whatever the file holds.
+std::string shownValue(std::string_view text);
 
 }  // namespace kelo

@@ -64,18 +64,4 @@ void lblPulsante_Click(frmKeloTrundo15& f, int Index) {
         userTempo(f);
 }
 
-void lblPuls_Click(frmKeloTrundo15& f, int Index) {
-    Label& button = f.lblPuls[Index];
-    flip(button);
-    if (Index != 0) {
-        // The melody and profile commands arrive with their own files; each gives its
-        // button back when it ends.
-        button.BackColor = ColoreSpento;
-        return;
-    }
-    button.Enabled = false;
-    f.FraESci.Visible = true;
-    f.sys.display.focus(f, f.cmdEsci[1]);
-}
-
 }  // namespace kelo

@@ -6,6 +6,7 @@
 #include "engine/link_cases.h"
 #include "model/colours.h"
 #include "model/pivot_grid.h"
+#include "platform/cell_number.h"
 #include "settings/factory_defaults.h"
 #include "settings/reachable_links.h"
 #include "settings/settings_record.h"
@@ -15,23 +16,6 @@ namespace kelo {
 namespace {
 
 using T = SettingsTable;
-
-// The number a caption holds when it is written as the program writes numbers:
-// plain decimal digits without sign, blanks or leading zeros.
-std::optional<int> plainNumber(std::string_view s) {
-    if (s.empty() || s.size() > 4 || (s.size() > 1 && s[0] == '0')) return std::nullopt;
-    int v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
-}
-
-// A value as the message shows it: short, whatever the file holds.
-std::string shown(const std::string& text) {
-    return "\"" + (text.size() > 20 ? text.substr(0, 20) + "..." : text) + "\"";
-}
 
 // Bank cell 80 x N + 8 x (r - 1) + c of a figure c that link case N does not have.
 bool lacksFigure(int cell) {
@@ -78,7 +62,7 @@ private:
     bool inRange(int ln, int lo, int hi, const char* what) {
         auto n = plainNumber(text(ln));
         if (n && *n >= lo && *n <= hi) return true;
-        fail(ln, std::string(what) + " " + shown(text(ln)) + " fuori da " + range(lo, hi));
+        fail(ln, std::string(what) + " " + shownValue(text(ln)) + " fuori da " + range(lo, hi));
         return false;
     }
 
@@ -159,7 +143,7 @@ private:
         }
         if (!lineOk_[countLine]) return;
         if (number(countLine) != on) {
-            fail(countLine, "dice " + shown(text(countLine)) + " moduli accesi nel " + which +
+            fail(countLine, "dice " + shownValue(text(countLine)) + " moduli accesi nel " + which +
                                 " elenco, ma ne sono accesi " + std::to_string(on));
             return;
         }
@@ -175,7 +159,7 @@ private:
         }
         if (lineOk_[countLine] && number(countLine) != on)
             fail(countLine,
-                 "dice " + shown(text(countLine)) + " " + what + " accese, ma ne sono accese " + std::to_string(on));
+                 "dice " + shownValue(text(countLine)) + " " + what + " accese, ma ne sono accese " + std::to_string(on));
     }
 
     // Every link row the composer can reach needs at least one weight.
@@ -217,26 +201,15 @@ private:
 }  // namespace
 
 SettingsRecordCheck checkSettingsValues(std::vector<RecordValue> values) {
-    if (values.size() < static_cast<size_t>(kSettingsRecordLines)) {
-        SettingsRecordCheck r;
-        r.badLine = static_cast<int>(values.size()) + 1;
-        r.reason = "il file finisce dopo " + std::to_string(values.size()) + " valori, ne servono " +
-                   std::to_string(kSettingsRecordLines);
-        return r;
-    }
+    if (values.size() < static_cast<size_t>(kSettingsRecordLines)) return shortRecord(values.size(), kSettingsRecordLines);
     values.resize(kSettingsRecordLines);
     return Checker(values).run();
 }
 
 SettingsRecordCheck readSettingsRecord(std::string_view content) {
-    ParsedRecord parsed = parseRecord(content);
-    if (parsed.badLine != 0 && parsed.badLine <= kSettingsRecordLines) {
-        SettingsRecordCheck r;
-        r.badLine = parsed.badLine;
-        r.reason = "riga illeggibile: né un testo tra virgolette né un numero";
-        return r;
-    }
-    return checkSettingsValues(std::move(parsed.values));
+    RecordCheck read = readRecordValues(content, kSettingsRecordLines);
+    if (!read.ok()) return read;
+    return checkSettingsValues(std::move(read.values));
 }
 
 }  // namespace kelo

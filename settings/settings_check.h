@@ -2,7 +2,6 @@
 // Reading a settings record from a file's content and checking that every value
 // is one the editors could have produced and the composer can use, before any
 // cell of the window changes.
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,12 +9,7 @@
 
 namespace kelo {
 
-struct SettingsRecordCheck {
-    std::vector<RecordValue> values;  // the 1300 values, captions as texts, when usable
-    int badLine = 0;                  // first line that is wrong (1-based), 0 when usable
-    std::string reason;               // what is wrong with it, for the user
-    bool ok() const { return badLine == 0; }
-};
+using SettingsRecordCheck = RecordCheck;
 
 // Parses and checks a whole file content; lines after the 1300th are not read.
 SettingsRecordCheck readSettingsRecord(std::string_view content);

@@ -1,6 +1,7 @@
 #include "settings/user_settings.h"
 
 #include "model/main_window.h"
+#include "model/record_files.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"
@@ -48,12 +49,7 @@ void CaricaImpostazioniUtente(frmKeloTrundo15& f) {
 }
 
 bool SalvaImpostazioniUtente(frmKeloTrundo15& f) {
-    const std::string path = userSettingsPath(f);
-    FileSystem& files = f.sys.files;
-    if (files.writeAtomically(path, formatRecord(collectSettingsRecord(f)))) return true;
-    f.sys.display.message(kMessageTitle, "Non è stato possibile salvare le impostazioni in \"" + files.nativePath(path) +
-                                             "\"; il file precedente è rimasto com'era.");
-    return false;
+    return ScriviRecord(f, userSettingsPath(f), collectSettingsRecord(f), kMessageTitle);
 }
 
 }  // namespace kelo

@@ -1,15 +1,18 @@
 // The real program on the real desktop backend, over the data tree of the build
 // folder: splash with its picture, the main window after the
 // greeting, a melody revealed and played, the engine panel, and the way out
-// through the exit question; and the main window fitted to a 16:9 screen.
+// through the exit question; a melody saved and loaded back through the file
+// dialogs; and the main window fitted to a 16:9 screen.
 // Leaves screenshots in artefacts/ of the build folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -18,6 +21,7 @@
 
 #include "app/program.h"
 #include "model/colours.h"
+#include "player/melody_files.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_window.h"
 #include "platform/desktop/twips.h"
@@ -50,6 +54,31 @@ int pixelsNear(const QImage& image, const QRect& area, QColor colour, int tolera
                 ++n;
         }
     return n;
+}
+
+void clickOn(FormWindow* w, const Control& c) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, pixelRect(absoluteLeft(c), absoluteTop(c), c.Width, c.Height).center());
+}
+
+// Answers the next file dialog as a user would: finds it among the top-level
+// widgets once it is up, notes its folder and the name it proposes as
+// "folder|name", types `path` and accepts it.
+void answerFileDialog(const QString& path, QString* seen) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, path, seen] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog || !dialog->isVisible()) continue;
+            poll->deleteLater();
+            poll->stop();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            *seen = dialog->directory().absolutePath() + QLatin1Char('|') + name->text();
+            name->setText(path);
+            static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+            return;
+        }
+    });
+    poll->start(20);
 }
 
 QImage screenshot(FormWindow& w) {
@@ -103,6 +132,10 @@ class ProgramOnTheDesktop : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QFileInfo::exists(kSplashFile)) << "run from the build folder that holds the data tree";
+        // A program ended by an earlier test asked the application to quit, which stops
+        // every event loop, a dialog's own included, until the application runs again.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
         desktop.gate().reportError = [this](const std::string& text) { errors.push_back(text); };
         desktop.run([this] {
             program.emplace(desktop.platform());
@@ -216,20 +249,48 @@ TEST_F(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThrough
     EXPECT_FALSE(program->main.Frame3.Visible);
 
     // "Esc" asks; Enter answers the focused "NO"; "SI" says goodbye and the program ends.
-    auto clickOn = [&](const Control& c) {
-        QTest::mouseClick(main, Qt::LeftButton, {},
-                          pixelRect(absoluteLeft(c), absoluteTop(c), c.Width, c.Height).center());
-    };
-    clickOn(program->main.lblPuls[0]);
+    clickOn(main, program->main.lblPuls[0]);
     ASSERT_TRUE(program->main.FraESci.Visible);
     keep(screenshot(*main), "exit-question.png");
     QTest::keyClick(main, Qt::Key_Return);
     EXPECT_FALSE(program->main.FraESci.Visible);
-    clickOn(program->main.lblPuls[0]);
-    clickOn(program->main.cmdEsci[0]);
+    clickOn(main, program->main.lblPuls[0]);
+    clickOn(main, program->main.cmdEsci[0]);
     EXPECT_TRUE(QTest::qWaitFor([&] { return desktop.display().finished(); }, 4000)) << "the farewell did not end it";
     EXPECT_EQ(desktop.display().windowOf(program->main), nullptr);
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
+    FormWindow* main = greeted();
+    ASSERT_NE(main, nullptr);
+    frmKeloTrundo15& f = program->main;
+    QTest::keyClick(main, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.cmdIncisi.Enabled && f.lblPulsante[3].Caption == "O"; }, 5000));
+    clickOn(main, f.lblPulsante[3]);  // stop: the file buttons come back
+    ASSERT_TRUE(f.lblPuls[1].Enabled);
+    const std::string title = f.TxtTitolo.Text;
+
+    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("Kelo 2020/Melodie"));
+    const QString file = folder + QStringLiteral("/e2e.txt");
+    QString seen;
+    answerFileDialog(file, &seen);
+    clickOn(main, f.lblPuls[1]);
+    EXPECT_EQ(seen.toStdString(), (folder + QLatin1Char('|')).toStdString() + NomeFileMelodia(title));
+    ASSERT_TRUE(QFileInfo::exists(file));
+    EXPECT_EQ(f.lblPuls[1].BackColor, ColoreSpento);
+
+    f.TxtTitolo.Text = "un'altra";
+    answerFileDialog(file, &seen);
+    clickOn(main, f.lblPuls[2]);
+    EXPECT_EQ(seen, folder + QLatin1Char('|'));
+    EXPECT_FALSE(f.cmdIncisi.Enabled);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.cmdIncisi.Enabled; }, 5000)) << "the loaded melody was not revealed";
+    EXPECT_EQ(main->editorOf(f.TxtTitolo)->text(), QString::fromStdString(title));
+    EXPECT_EQ(f.lblPulsante[3].Caption, "O");
+    keep(screenshot(*main), "main-window-melody-loaded.png");
+    EXPECT_TRUE(errors.empty());
+    desktop.run([&] { desktop.display().unload(program->main); });
 }
 
 TEST_F(ProgramOnAWideScreen, FillsTheScreenAndKeepsTheGreetingWholeInItsBox) {

@@ -39,6 +39,23 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
     EXPECT_EQ(parseRecord("").values.size(), 0u);
 }
 
+TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"},
+        {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},
+        {"Ã©", "\"\xC3\x83\xC2\xA9\"\r\n"},  // as Windows-1252 it would read back as "é"
+        {"a\"\"b\"", "\"a\"\"\"\"b\"\"\"\r\n"},
+        {"\xC2\x81\xC2\x8D", "\"\x81\x8D\"\r\n"},  // two C1 controls, bytes Windows-1252 leaves free
+    };
+    for (const auto& [text, bytes] : cases) {
+        EXPECT_EQ(formatRecord({RecordValue::Text(text)}), bytes) << text;
+        EXPECT_EQ(parseRecord(bytes).values, std::vector{RecordValue::Text(text)}) << text;
+    }
+    // A line break stays out of the value's line; a lone quote from an old file reads as itself.
+    EXPECT_EQ(formatRecord({RecordValue::Text("a\r\nb")}), "\"a  b\"\r\n");
+    EXPECT_EQ(parseRecord("\xEF\xBB\xBF\"a\"b\"").values, std::vector{RecordValue::Text("a\"b")});
+}
+
 TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
     fs::path dir = kelo::testing::freshFolder("local-files");
     fs::create_directories(dir / "Kelo 2020" / "Dati");

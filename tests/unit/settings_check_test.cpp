@@ -48,7 +48,7 @@ TEST(SettingsCheck, NamesALineTheEditorsCouldNotHaveWritten) {
     const std::pair<int, const char*> bad[] = {
         // Unreadable: unclosed quote, empty line, blank after a colour, text before the quote,
         // a flag for a caption, a colour in quotes, a negative colour, a quote in the name.
-        {57, "\"16"}, {500, ""}, {4, "12632319 "}, {1, "\xEF\xBB\xBF\"Kelo\""}, {1200, "#TRUE#"},
+        {57, "\"16"}, {500, ""}, {4, "12632319 "}, {1, "x\"Kelo\""}, {1200, "#TRUE#"},
         {6, "\"12632319\""}, {1275, "-1"}, {1, "\"Kelo \"2021\"\""},
         // Weights that are no whole numbers within their editors' bounds (DO stays drawable).
         {5, "\"abc\""}, {5, "\"0\""}, {5, "\"17\""}, {5, "\"08\""}, {5, "\" 8\""}, {33, "\"-3\""}, {59, "\"\""},

@@ -1,0 +1,61 @@
+#include "record_mutator.h"
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
+
+namespace kelo::fuzz {
+
+namespace {
+
+// The reference value of the line the reader refuses; a missing line is added.
+std::string repaired(std::string_view content, const std::vector<std::string_view>& lines, const RecordShape& shape) {
+    const int bad = shape.badLine(content);
+    if (bad == 0 || static_cast<size_t>(bad) > shape.reference.size()) return std::string(content);
+    const std::string& value = shape.reference[static_cast<size_t>(bad - 1)];
+    if (static_cast<size_t>(bad) > lines.size()) {
+        std::string out(content);
+        if (!out.empty() && out.back() != '\n') out += "\r\n";
+        return out + value + "\r\n";
+    }
+    const std::string_view target = lines[static_cast<size_t>(bad - 1)];
+    const size_t at = static_cast<size_t>(target.data() - content.data());
+    return std::string(content.substr(0, at)) + value + std::string(content.substr(at + target.size()));
+}
+
+}  // namespace
+
+std::vector<std::string_view> splitLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    for (size_t p = 0, e; p < content.size(); p = e + 1) {
+        e = std::min(content.find('\n', p), content.size());
+        lines.push_back(content.substr(p, e - p - (e > p && content[e - 1] == '\r' ? 1 : 0)));
+    }
+    return lines;
+}
+
+size_t mutateRecord(uint8_t* data, size_t size, size_t maxSize, unsigned int seed, const RecordShape& shape) {
+    std::minstd_rand pick(seed);
+    const unsigned way = pick() % 3;
+    if (way == 0 || size == 0) return LLVMFuzzerMutate(data, size, maxSize);
+
+    const std::string_view content(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string_view> lines = splitLines(content);
+    std::string out;
+    if (way == 1) {
+        out = repaired(content, lines, shape);
+    } else {
+        const std::string_view target = lines[pick() % lines.size()];
+        const size_t choice = pick() % (shape.values.size() + 1);
+        const std::string_view value = choice < shape.values.size() ? shape.values[choice] : lines[pick() % lines.size()];
+        const size_t at = static_cast<size_t>(target.data() - content.data());
+        out.append(content.substr(0, at)).append(value).append(content.substr(at + target.size()));
+    }
+    if (out.size() > maxSize || out == content) return LLVMFuzzerMutate(data, size, maxSize);
+    std::memcpy(data, out.data(), out.size());
+    return out.size();
+}
+
+}  // namespace kelo::fuzz

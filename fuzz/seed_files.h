@@ -1,0 +1,32 @@
+#pragma once
+// A fuzz target's seed corpus: a good record changed here and there, each file
+// written with the verdict its reader must give.
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/record_file.h"
+
+namespace kelo::fuzz {
+
+using Lines = std::vector<std::string>;
+
+// The lines of a record written with CR LF; line n is at [n - 1].
+Lines recordLines(const std::string& text);
+std::string join(const Lines& lines, const char* end = "\r\n");
+Lines with(Lines lines, std::vector<std::pair<int, std::string>> changes);
+
+struct Seed {
+    const char* name;
+    std::string content;
+    int badLine;  // 0 when the record is usable
+};
+
+// Writes every seed into `folder`; the number of seeds `read` gives another verdict.
+int writeSeeds(const std::filesystem::path& folder, std::span<const Seed> seeds,
+               RecordCheck (*read)(std::string_view content));
+
+}  // namespace kelo::fuzz

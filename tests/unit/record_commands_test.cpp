@@ -1,0 +1,96 @@
+// The four file label-buttons: their dialogs, a cancel, a file chosen anywhere,
+// a folder that cannot be written, and the times they do nothing.
+#include "app/command_buttons.h"
+#include "engine/link_cases.h"
+#include "player/melody_record.h"
+#include "records_test_support.h"
+#include "settings/factory_defaults.h"
+
+using namespace kelo;
+using namespace kelo::recordstest;
+
+TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
+    composeAndStop();
+    f.TxtTitolo.Text = "Città \"d'oro\" – Var. 2";
+    const std::string before = state();
+    const std::string melodies = "Kelo 2020\\Melodie\\", profiles = "Kelo 2020\\Impostazioni\\";
+    const DialogRequest expected[] = {
+        {kFiltroTesto, melodies, melodies + "Città \"d'oro\" – Var. 2.txt", 2, true},
+        {kFiltroTesto, melodies, "", 2, false},
+        {kFiltroTesto, profiles, profiles + "Nuova.txt", 2, true},
+        {kFiltroTesto, profiles, "", 2, false},
+    };
+    for (int i = 1; i <= 4; ++i) {
+        press(i, std::nullopt);
+        const DialogRequest& r = p.hp.dialogs.requests.at(static_cast<size_t>(i - 1));
+        const DialogRequest& e = expected[i - 1];
+        EXPECT_EQ(r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s" : "o"),
+                  e.filter + "|" + e.initDir + "|" + e.fileName + "|" + std::to_string(e.flags) + (e.save ? "s" : "o"));
+    }
+    EXPECT_EQ(state(), before);
+    EXPECT_TRUE(fs::is_empty(melodie) && fs::is_empty(profili));
+}
+
+TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheDefaultFolder) {
+    const fs::path other = p.dir / "altrove";
+    fs::create_directories(other);
+    std::ofstream(melodie / "m.txt") << "esca";
+    std::ofstream(profili / "p.txt") << "esca";
+    composeAndStop();
+    f.lblScritteVarie[75].Caption = "mio";
+    f.lblCollegamento[80 * 5 + 3].Caption = "7";
+    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = enginetest::settingsSnapshot(f);
+    press(1, other / "m.txt");
+    press(3, other / "p.txt");
+    EXPECT_EQ(readFile(melodie / "m.txt") + readFile(profili / "p.txt"), "escaesca");
+
+    resetAllToFactory(f);
+    f.lblCercaNota[0].Caption = "5";  // the page shows link case 5
+    CaricaCasoCollegamento(f);
+    CaricaPaginaCollegamento(f);
+    f.TxtTitolo.Text = "altro";
+    press(4, other / "p.txt");
+    press(2, other / "m.txt");
+    p.hp.advance(16 * 105);
+    EXPECT_TRUE(p.hp.display.messages.empty());
+    EXPECT_EQ(enginetest::settingsSnapshot(f), settings);
+    EXPECT_EQ(f.lblCollegamento[3].Caption, "7");  // the page shows the loaded bank
+    EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
+}
+
+TEST_F(Records, AFolderThatCannotBeWrittenIsNamedInAMessage) {
+    composeAndStop();
+    press(1, "/proc/m.txt");  // no file can be made there, not even by root
+    press(3, "/proc/p.txt");
+    ASSERT_EQ(p.hp.display.messages.size(), 2u);
+    EXPECT_NE(p.hp.display.messages[0].find("\"/proc/m.txt\""), std::string::npos);
+    EXPECT_NE(p.hp.display.messages[1].find("\"/proc/p.txt\""), std::string::npos);
+    EXPECT_TRUE(f.lblPuls[1].BackColor == ColoreSpento && f.lblPuls[3].BackColor == ColoreSpento);
+}
+
+TEST_F(Records, TheButtonsDoNothingWhileAMelodyIsRevealedOrPlayedAndSaveNothingBeforeTheFirst) {
+    auto nothingHappens = [&](const char* when, std::initializer_list<int> buttons) {
+        const std::string before = state();
+        const size_t asked = p.hp.dialogs.requests.size();
+        for (int i : buttons) lblPuls_Click(f, i);  // as a click that reached a disabled button would
+        EXPECT_EQ(state(), before) << when;
+        EXPECT_EQ(p.hp.dialogs.requests.size(), asked) << when;
+    };
+    nothingHappens("before the first melody", {1});
+    ASSERT_TRUE(deliverClick(f.cmdIncisi));
+    p.hp.advance(50);
+    nothingHappens("in the reveal", {1, 2, 3, 4});
+    p.hp.advance(16 * 105);
+    nothingHappens("while it plays", {1, 2, 3, 4});
+    for (int t = 0; t < 1000 && !f.TmrReplay.Enabled(); ++t) p.hp.advance(20);
+    ASSERT_TRUE(f.TmrReplay.Enabled());
+    nothingHappens("before the replay", {1, 2, 3, 4});
+
+    p.hp.advance(1000);
+    ASSERT_TRUE(deliverClick(f.lblPulsante[3]));  // stopped: the buttons are back
+    press(1, melodie / "m.txt");
+    press(2, melodie / "m.txt");
+    ASSERT_TRUE(deliverClick(f.lblPulsante[3]) && deliverClick(f.lblPulsante[3]));  // played and stopped in the reveal
+    ASSERT_TRUE(f.lblPuls[1].Enabled && f.TmrMostraMelodiaDaFile.Enabled());
+    nothingHappens("in the reveal of a loaded melody", {1, 2, 3, 4});
+}
