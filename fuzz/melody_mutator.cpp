@@ -14,10 +14,8 @@ const fuzz::RecordShape& melodyShape() {
                                           "12632319", "255",    "#TRUE#",   "#FALSE#",   "\"a\"\"b\"", "\"Citt\xE0\""};
     static const fuzz::RecordShape shape = [] {
         fuzz::MelodyWindow w;
-        const std::string text = w.composedRecord();
-        std::vector<std::string> lines;
-        for (std::string_view l : fuzz::splitLines(text)) lines.emplace_back(l);
-        return fuzz::RecordShape{lines, [](std::string_view c) { return readMelodyRecord(c).badLine; }, kValues};
+        return fuzz::shapeOf(w.composedRecord(), [](std::string_view c) { return readMelodyRecord(c).badLine; },
+                             kValues);
     }();
     return shape;
 }

@@ -27,6 +27,13 @@ std::string repaired(std::string_view content, const std::vector<std::string_vie
 
 }  // namespace
 
+RecordShape shapeOf(std::string_view reference, int (*badLine)(std::string_view content),
+                    std::span<const char* const> values) {
+    RecordShape shape{{}, badLine, values};
+    for (std::string_view line : splitLines(reference)) shape.reference.emplace_back(line);
+    return shape;
+}
+
 std::vector<std::string_view> splitLines(std::string_view content) {
     std::vector<std::string_view> lines;
     for (size_t p = 0, e; p < content.size(); p = e + 1) {

@@ -22,6 +22,10 @@ struct RecordShape {
 // The lines of a content without their line ends, as views into it.
 std::vector<std::string_view> splitLines(std::string_view content);
 
+// The shape of records like `reference`, a record the reader accepts.
+RecordShape shapeOf(std::string_view reference, int (*badLine)(std::string_view content),
+                    std::span<const char* const> values);
+
 // LLVMFuzzerCustomMutator's work for a record of the given shape.
 size_t mutateRecord(uint8_t* data, size_t size, size_t maxSize, unsigned int seed, const RecordShape& shape);
 

@@ -14,10 +14,8 @@ const fuzz::RecordShape& settingsShape() {
                                           "\"17\"", "\"\"",  "12632319", "16777215", "7",      "#TRUE#"};
     static const fuzz::RecordShape shape = [] {
         HeadlessPlatform hp;
-        const std::string text = FactorySettingsRecordText(hp.platform);
-        std::vector<std::string> lines;
-        for (std::string_view l : fuzz::splitLines(text)) lines.emplace_back(l);
-        return fuzz::RecordShape{lines, [](std::string_view c) { return readSettingsRecord(c).badLine; }, kValues};
+        return fuzz::shapeOf(FactorySettingsRecordText(hp.platform),
+                             [](std::string_view c) { return readSettingsRecord(c).badLine; }, kValues);
     }();
     return shape;
 }
