@@ -34,6 +34,8 @@ class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
     virtual void command(const MediaPlayer& player, std::string_view command) = 0;
+    // False when the sample file there is present but cannot be decoded.
+    virtual bool playable(std::string_view dataPath) = 0;
 };
 
 class FileDialogs {
@@ -73,6 +75,8 @@ public:
     virtual void unload(Form& form) = 0;
     virtual void focus(Form& form, Control& control) = 0;
     virtual void message(const std::string& title, const std::string& text) = 0;
+    // False when the picture file there is present but cannot be decoded.
+    virtual bool showable(std::string_view dataPath) = 0;
 };
 
 class TimerScheduler;

@@ -57,9 +57,9 @@ void drawBox(frmKeloTrundo15& f, int k, const Box& box) {
         name = FiguraNota(pitch, box.shape);
     }
     std::string path = grafica(f, name);
-    if (!FileDisponibile(f, path)) {
+    if (!FiguraDisponibile(f, path)) {
         path = grafica(f, kEmpty.picture);  // empty staff in its place, or nothing at all
-        if (!FileDisponibile(f, path)) path.clear();
+        if (!FiguraDisponibile(f, path)) path.clear();
     }
     f.ImgNota[k].Picture = path;
 }

@@ -55,10 +55,10 @@ int chordElement(const std::string& code) {
     return ec == std::errc() && end == code.data() + code.size() && n >= 1 && n <= 19 ? n : 0;
 }
 
-// A missing sample leaves its notes silent; the first one is named once.
+// A missing or unreadable sample leaves its notes silent; the first one is named once.
 void checkSamples(frmKeloTrundo15& f) {
     auto check = [&](const MediaPlayer& player) {
-        if (!player.FileName.empty()) FileDisponibile(f, player.FileName);
+        if (!player.FileName.empty()) CampioneDisponibile(f, player.FileName);
     };
     for (int s = 1; s <= kSteps && f.lblFileMancante.Caption.empty(); ++s)
         if (int n = pitchNumber(f.lblStep[s].Caption)) check(f.mmcPiano[n]);

@@ -8,6 +8,7 @@
 
 #include "platform/desktop/event_gate.h"
 #include "platform/desktop/form_window.h"
+#include "platform/desktop/picture_cache.h"
 #include "platform/desktop/twips.h"
 #include "platform/form.h"
 
@@ -54,6 +55,10 @@ void DesktopDisplay::unload(Form& form) {
 void DesktopDisplay::focus(Form& form, Control& control) {
     form.ActiveControl = &control;
     if (FormWindow* w = windowOf(form)) w->focusControl(control);
+}
+
+bool DesktopDisplay::showable(std::string_view dataPath) {
+    return !pictures_.original(std::string(dataPath)).isNull();
 }
 
 void DesktopDisplay::message(const std::string& title, const std::string& text) {

@@ -24,6 +24,7 @@ public:
     void unload(Form& form) override;
     void focus(Form& form, Control& control) override;
     void message(const std::string& title, const std::string& text) override;
+    bool showable(std::string_view dataPath) override;
 
     // The window of a shown form, or nullptr.
     FormWindow* windowOf(const Form& form) const;

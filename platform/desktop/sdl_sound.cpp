@@ -38,6 +38,10 @@ void SdlSound::preload(const std::vector<std::string>& dataFolders) {
     cache_.preload(std::move(folders));
 }
 
+bool SdlSound::playable(std::string_view dataPath) {
+    return !open_ || cache_.get(files_.nativePath(dataPath)) != nullptr;
+}
+
 int SdlSound::channelOf(const MediaPlayer& player) {
     auto it = channels_.find(&player);
     if (it != channels_.end()) return it->second;

@@ -23,6 +23,8 @@ public:
     void waitForPreload() { cache_.waitForPreload(); }
 
     void command(const MediaPlayer& player, std::string_view command) override;
+    // Without an audio device nothing is decoded or heard, and no file is blamed.
+    bool playable(std::string_view dataPath) override;
 
     bool audible() const { return open_; }
     // The element's channel is playing (a fading channel still counts).

@@ -4,6 +4,7 @@
 // random generator and time of day, and a display that only remembers.
 #include <deque>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,9 @@ class RecordingSound : public SoundOutput {
 public:
     explicit RecordingSound(Clock& clock) : clock_(clock) {}
     void command(const MediaPlayer& player, std::string_view command) override;
+    bool playable(std::string_view dataPath) override { return !undecodable.contains(std::string(dataPath)); }
     std::vector<SoundEvent> events;
+    std::set<std::string> undecodable;  // files the test makes unreadable
     // The file each element was opened with, as "Open" saw it.
     std::vector<std::string> opened;
 
@@ -81,11 +84,13 @@ public:
     void unload(Form& form) override { unloaded.push_back(&form); }
     void focus(Form& form, Control& control) override;
     void message(const std::string& title, const std::string& text) override { messages.push_back(title + ": " + text); }
+    bool showable(std::string_view dataPath) override { return !undecodable.contains(std::string(dataPath)); }
 
     ScreenSize screenSize;
     std::vector<Form*> shown;
     std::vector<Form*> unloaded;
     std::vector<std::string> messages;
+    std::set<std::string> undecodable;  // pictures the test makes unreadable
 };
 
 class HeadlessPlatform {

@@ -79,15 +79,17 @@ TEST_F(DesktopSound, AfterACloseOnlyAnOpenSoundsAgainAndTheCloseFadeSparesIt) {
     }
 }
 
-TEST_F(DesktopSound, MissingFilesAndElementsWithoutAFileAreSilentlyIgnored) {
-    MediaPlayer none, empty;
-    none.sound = empty.sound = &sound;
+TEST_F(DesktopSound, MissingOrUnreadableFilesAndElementsWithoutAFileAreSilentlyIgnored) {
+    std::ofstream(dir / "Suoni" / "03 RE.wav") << "RIFF, but no sound";
+    MediaPlayer none, broken, empty;
+    none.sound = broken.sound = empty.sound = &sound;
     none.FileName = "Suoni\\99 nessuna.wav";
-    play(none);
-    play(empty);
+    broken.FileName = "Suoni\\03 RE.wav";
+    for (MediaPlayer* p : {&none, &broken, &empty}) play(*p);
     empty.Command("Close");
-    EXPECT_FALSE(sound.sounding(none));
-    EXPECT_FALSE(sound.sounding(empty));
+    EXPECT_FALSE(sound.sounding(none) || sound.sounding(broken) || sound.sounding(empty));
+    EXPECT_FALSE(sound.playable(broken.FileName));
+    EXPECT_TRUE(sound.playable(a.FileName));
 }
 
 TEST_F(DesktopSound, PreloadedSamplesPlayEvenWhenTheFileHasGoneSince) {

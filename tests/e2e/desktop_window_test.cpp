@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 #include "desktop_test_form.h"
 #include "platform/desktop/desktop_platform.h"
@@ -244,4 +247,14 @@ TEST_F(DesktopWindow, FocusGivesTheControlTheKeyboardAndUnloadingTheLastWindowEn
     QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });  // a hung loop fails instead
     EXPECT_EQ(desktop.exec(), 0);
     EXPECT_EQ(desktop.display().windowOf(form), nullptr);
+}
+
+TEST_F(DesktopWindow, ShowsOnlyPicturesItCanDecode) {
+    const auto dir = std::filesystem::temp_directory_path() / ("kelo-pictures-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString((dir / "good.jpg").string()));
+    std::ofstream(dir / "bad.jpg") << "no picture";
+    EXPECT_TRUE(desktop.display().showable((dir / "good.jpg").string()));
+    EXPECT_FALSE(desktop.display().showable((dir / "bad.jpg").string()));
+    std::filesystem::remove_all(dir);
 }

@@ -94,26 +94,48 @@ TEST_F(Reveal, PrintsAChordNameWhereTheChordChangesAndEndsAHalfNoteOnDo) {
     }
 }
 
-// The loader's cells: the record's melody, title and accompaniment, its chord names turned into marks.
-TEST_F(Reveal, ALoadedMelodyKeepsItsOwnTitleAndMarksAndAMissingFileLeavesAGapNamedOnce) {
-    std::filesystem::remove(p.dir / "Kelo 2020/Grafica/RE 1.jpg");
-    std::filesystem::remove(p.dir / "Kelo 2020/Suoni/01 si.wav");
-    melody("1 1|2|2|2|2|2|2|2|2|2|2|2|2|2|2|2", "si|RE|si", "13|||||||||||||||");
-    f.TxtTitolo.Text = "Dal file";
-    for (int j = 1; j <= 16; ++j) {
-        f.lblArmonie[j].Caption = "FA+";
-        f.lblArmonie[j].Visible = false;
-        f.lblAccomp[j].BorderStyle = j % 5 == 1;
+// The loader's cells: the record's melody, title and accompaniment, its chord names
+// turned into marks. A missing or unreadable picture or sample leaves a gap, and
+// the first one of the run is named once.
+TEST_F(Reveal, ALoadedMelodyKeepsItsOwnTitleAndMarksAndABrokenFileLeavesAGapNamedOnce) {
+    const struct {
+        const char* file;
+        bool missing;  // else present but unreadable
+        const char* said;
+    } cases[] = {{"Grafica\\RE 1.jpg", false, "non si può leggere"},
+                 {"Suoni\\01 si.wav", false, "non si può leggere"},
+                 {"Suoni\\01 si.wav", true, "Manca il file"},
+                 {"Grafica\\RE 1.jpg", true, "Manca il file"}};  // named before the missing sample
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = std::string("Kelo 2020\\") + c.file;
+        p.hp.display.undecodable = p.hp.sound.undecodable = {};
+        if (c.missing) {
+            std::filesystem::remove(p.hp.files.nativePath(path));
+        } else {
+            p.hp.display.undecodable = p.hp.sound.undecodable = {path};
+        }
+        f.lblFileMancante.Caption.clear();  // as in a new run
+        p.hp.display.messages.clear();
+        melody("1 1|2|2|2|2|2|2|2|2|2|2|2|2|2|2|2", "si|RE|si", "13|||||||||||||||");
+        f.TxtTitolo.Text = "Dal file";
+        for (int j = 1; j <= 16; ++j) {
+            f.lblArmonie[j].Caption = "FA+";
+            f.lblArmonie[j].Visible = false;
+            f.lblAccomp[j].BorderStyle = j % 5 == 1;
+        }
+        f.lblStoComponendo.Caption = "1";
+        f.lblIncrementa.Caption = "0";
+        f.cmdIncisi.Enabled = f.lblVariante.Enabled = false;
+        f.TmrMostraMelodiaDaFile.SetEnabled(true);
+        p.hp.advance(16 * 105);
+        for (int j = 1; j <= 16; ++j) EXPECT_EQ(f.lblArmonie[j].Visible, j % 5 == 1) << j;
+        EXPECT_EQ(f.TxtTitolo.Text + " " + f.lblAccomp[1].Caption, "Dal file 13");
+        EXPECT_TRUE(f.cmdIncisi.Enabled && f.TmrAudio.Enabled() && !f.lblVariante.Enabled);
+        EXPECT_EQ(f.ImgNota[2].Picture.ends_with("vuoto.jpg"), std::string(c.file).ends_with(".jpg"));
+        ASSERT_EQ(p.hp.display.messages.size(), 1u);
+        const std::string& said = p.hp.display.messages[0];
+        EXPECT_TRUE(said.find(c.said) != std::string::npos && said.find(path.substr(path.rfind('\\') + 1)) != std::string::npos) << said;
+        ASSERT_TRUE(deliverClick(f.lblPulsante[3]));  // stopped for the next case
     }
-    f.lblStoComponendo.Caption = "1";
-    f.lblIncrementa.Caption = "0";
-    f.cmdIncisi.Enabled = f.lblVariante.Enabled = false;
-    f.TmrMostraMelodiaDaFile.SetEnabled(true);
-    p.hp.advance(16 * 105);
-    for (int j = 1; j <= 16; ++j) EXPECT_EQ(f.lblArmonie[j].Visible, j % 5 == 1) << j;
-    EXPECT_EQ(f.TxtTitolo.Text + " " + f.lblAccomp[1].Caption, "Dal file 13");
-    EXPECT_TRUE(f.cmdIncisi.Enabled && f.TmrAudio.Enabled() && !f.lblVariante.Enabled);
-    EXPECT_EQ(f.ImgNota[2].Picture, "Kelo 2020\\Grafica\\vuoto.jpg");
-    ASSERT_EQ(p.hp.display.messages.size(), 1u);
-    EXPECT_NE(p.hp.display.messages[0].find("RE 1.jpg"), std::string::npos) << p.hp.display.messages[0];
 }
