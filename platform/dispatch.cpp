@@ -23,13 +23,6 @@ bool deliverClick(Control& c) {
     return true;
 }
 
-bool deliverPress(Control& c, const MouseArgs& args) {
-    if (!acceptsInput(c)) return false;
-    bool any = deliverMouseDown(c, args);
-    any = deliverMouseUp(c, args) || any;
-    return deliverClick(c) || any;
-}
-
 bool deliverEnter(Form& form) {
     Control* c = form.ActiveControl;
     if (!c) return false;

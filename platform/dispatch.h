@@ -13,8 +13,6 @@ bool deliverMouseDown(Control& c, const MouseArgs& args = {});
 // Only for the control that took the mouse-down.
 bool deliverMouseUp(Control& c, const MouseArgs& args = {});
 bool deliverClick(Control& c);
-// A full press: mouse-down, mouse-up, click.
-bool deliverPress(Control& c, const MouseArgs& args = {});
 // Enter clicks the focused command button.
 bool deliverEnter(Form& form);
 

@@ -25,6 +25,5 @@ int DesktopPlatform::exec() {
     return gate_.halted() ? gate_.exitCode() : code;
 }
 
-QImage DesktopPlatform::renderForm(const Form& form) { return kelo::renderForm(form, pictures_); }
 
 }  // namespace kelo

@@ -34,8 +34,6 @@ public:
     // The event loop, until the last window is unloaded or a run-time error; the exit code.
     int exec();
 
-    QImage renderForm(const Form& form);
-
 private:
     SystemClock clock_;
     SeededRandom random_;
