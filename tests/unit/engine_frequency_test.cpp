@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/pivot_notes.h"
 #include "engine_test_support.h"
@@ -18,7 +19,7 @@ using Weights = std::map<std::string, double>;
 // Draws n times and checks that only weighted outcomes came, in proportion to
 // their weights (chi-square below its critical value at p = 0.001).
 void expectDrawnByWeight(int n, const std::function<std::string()>& draw, const Weights& weights) {
-    static const std::map<size_t, double> critical = {{2, 13.82}, {3, 16.27}, {11, 31.26}};
+    static const std::map<size_t, double> critical = {{2, 13.82}, {3, 16.27}, {11, 31.26}, {14, 36.12}};
     std::map<std::string, int> seen;
     for (int i = 0; i < n; ++i) ++seen[draw()];
     double total = 0, chi = 0;
@@ -33,6 +34,13 @@ void expectDrawnByWeight(int n, const std::function<std::string()>& draw, const 
 }
 
 }  // namespace
+
+TEST(Frequencies, SongFormsOfWholeCompositionsAreEven) {
+    EngineWindow w(102);
+    Weights weights;
+    for (int i = 1; i <= 15; ++i) weights[w.f.lblInciso[i].Caption] = 1;
+    expectDrawnByWeight(3000, [&] { return cmdIncisi_Click(w.f), w.f.lblInciso[23].Caption; }, weights);
+}
 
 TEST(Frequencies, CadencesFollowTheirWeightsAndAZeroIsNeverDrawn) {
     EngineWindow w(103);
