@@ -194,23 +194,6 @@ TEST_F(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThrough
     EXPECT_GT(pixelsNear(window, pixelRect(help.Left, help.Top, help.Width, help.Height), QColor(0xC0, 0, 0), 40), 200);
     EXPECT_GT(pixelsNear(window, window.rect(), qtColour(0xCFEAFE), 0), 50000);
 
-    // Holding a weight steps it at the press and again on every repeat tick until the release.
-    Label& weight = program->main.lblAccordi[2];
-    auto after = [](std::string v, int steps) {
-        while (steps-- > 0) v = v == "16" ? "1" : std::to_string(std::stoi(v) + 1);
-        return v;
-    };
-    const std::string held = after(weight.Caption, 4);
-    const QPoint at = pixelRect(absoluteLeft(weight), absoluteTop(weight), weight.Width, weight.Height).center();
-    QTest::mousePress(main, Qt::LeftButton, {}, at);
-    EXPECT_EQ(weight.BackColor, 0x80FFFFu);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return weight.Caption == held; }, 3000)) << "no repeat steps: " << weight.Caption;
-    keep(screenshot(*main), "main-window-weight-held.png");
-    QTest::mouseRelease(main, Qt::LeftButton, {}, at);
-    EXPECT_FALSE(program->main.TmrAccordi.Enabled());
-    EXPECT_EQ(weight.BackColor, 0xFFFFE1u);
-    EXPECT_NE(program->main.lblScritteVarie[75].Caption, "Kelo (trundo) 2020");
-
     // Enter composes: the focused compose button is clicked, the banner covers the title.
     QTest::keyClick(main, Qt::Key_Return);
     EXPECT_FALSE(program->main.cmdIncisi.Enabled);

@@ -31,18 +31,22 @@ std::string readFile(const fs::path& path) {
     return s.str();
 }
 
+std::string recordWith(const std::string& record, const RecordEdits& edits, int upTo) {
+    std::vector<std::string> at{""};
+    for (size_t p = 0, e; (e = record.find("\r\n", p)) != std::string::npos; p = e + 2)
+        at.push_back(record.substr(p, e - p));
+    for (const auto& [line, text] : edits) at.at(static_cast<size_t>(line)) = text;
+    std::string s;
+    for (int n = 1; n <= upTo; ++n) s += at[static_cast<size_t>(n)] + "\r\n";
+    return s;
+}
+
 std::string factoryRecordWith(const RecordEdits& edits, int upTo) {
     static const std::string factory = [] {
         HeadlessPlatform scratch;
         return FactorySettingsRecordText(scratch.platform);
     }();
-    std::vector<std::string> at{""};
-    for (size_t p = 0, e; (e = factory.find("\r\n", p)) != std::string::npos; p = e + 2)
-        at.push_back(factory.substr(p, e - p));
-    for (const auto& [line, text] : edits) at.at(static_cast<size_t>(line)) = text;
-    std::string s;
-    for (int n = 1; n <= upTo; ++n) s += at[static_cast<size_t>(n)] + "\r\n";
-    return s;
+    return recordWith(factory, edits, upTo);
 }
 
 fs::path makeDataTree(const fs::path& folder) {

@@ -18,8 +18,9 @@ std::filesystem::path makeDataTree(const std::filesystem::path& folder);
 std::filesystem::path freshFolder(const std::string& name);
 std::string readFile(const std::filesystem::path& path);
 
-// The factory settings record with some lines (1-based) replaced, cut after `upTo` lines.
+// A record with some lines (1-based) replaced, cut after `upTo` lines.
 using RecordEdits = std::vector<std::pair<int, std::string>>;
+std::string recordWith(const std::string& record, const RecordEdits& edits, int upTo);
 std::string factoryRecordWith(const RecordEdits& edits = {}, int upTo = 1300);
 
 struct HeadlessProgram {

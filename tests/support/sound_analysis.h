@@ -1,5 +1,5 @@
 #pragma once
-// Listening by numbers: loudness, the fundamental of a tone, the power near a frequency.
+// Listening by numbers: loudness and the power near a frequency.
 #include <cstddef>
 #include <vector>
 
@@ -7,11 +7,6 @@ namespace kelo::test {
 
 // Root mean square of `length` samples from `start` (clipped to the signal).
 double rms(const std::vector<double>& x, std::size_t start, std::size_t length);
-
-// Fundamental frequency in Hz of the tone in the frame starting at `start`, found by
-// the cumulative mean normalised difference of the waveform (YIN), between minHz and
-// maxHz; 0 when no period stands out.
-double fundamentalHz(const std::vector<double>& x, int sampleRate, std::size_t start, double minHz, double maxHz);
 
 // A Hann-windowed stretch of `length` samples from `start`, for the power at any frequency.
 class Stretch {

@@ -1,6 +1,5 @@
 // The developer runs of the hidden panels: the statistics of the module pools, the
 // batch self-test, and the buttons that run one stage alone.
-#include "platform/dispatch.h"
 #include "platform/runtime_error.h"
 #include "player_test_support.h"
 

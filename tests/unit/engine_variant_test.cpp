@@ -1,5 +1,4 @@
 // Variants of the melody on the score, made through the label "Var".
-#include "platform/dispatch.h"
 #include "player_test_support.h"
 
 using namespace kelo;

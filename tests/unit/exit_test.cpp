@@ -1,22 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "app/exit.h"
 #include "model/colours.h"
-#include "platform/dispatch.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
-#include "support/headless_program.h"
+#include "player_test_support.h"
 
 using namespace kelo;
-using kelo::testing::HeadlessProgram;
 
 namespace {
-struct Exit : ::testing::Test {
-    HeadlessProgram p{"exit"};
-    frmKeloTrundo15& f = p.f;
-    void SetUp() override { p.startAndGreet(); }
+struct Exit : playertest::Player {
     void openQuestion() { ASSERT_TRUE(deliverClick(f.lblPuls[0])); }
 };
 }  // namespace

@@ -2,13 +2,19 @@
 // buttons: what a save writes, what a load accepts, refuses, and changes.
 #include "player/melody_files.h"
 #include "player/melody_record.h"
-#include "records_test_support.h"
+#include "player_test_support.h"
 
 using namespace kelo;
-using namespace kelo::recordstest;
-using MelodyRecord = Records;
+using namespace kelo::playertest;
+using MelodyRecord = Player;
 
 namespace {
+
+std::string rep(int n, const std::string& s) {
+    std::string out;
+    while (n-- > 0) out += s;
+    return out;
+}
 
 // Accented and quoted title, codes "3" and "1" with the steps only a record
 // brings, accompaniment codes 13..19, chord names hidden and shown, "Random" on.
@@ -56,13 +62,8 @@ std::string lfOnly(const std::string& s) {
 }
 
 // A good record with its 1-based lines replaced.
-std::string edited(std::vector<std::pair<int, std::string>> edits, int upTo = kMelodyRecordLines) {
-    std::vector<std::string> lines;
-    for (size_t p = 0, e; (e = kGolden.find("\r\n", p)) != std::string::npos; p = e + 2) lines.push_back(kGolden.substr(p, e - p));
-    for (auto& [n, text] : edits) lines.at(static_cast<size_t>(n - 1)) = text;
-    std::string s;
-    for (int n = 0; n < upTo; ++n) s += lines[static_cast<size_t>(n)] + "\r\n";
-    return s;
+std::string edited(const kelo::testing::RecordEdits& edits, int upTo = kMelodyRecordLines) {
+    return kelo::testing::recordWith(kGolden, edits, upTo);
 }
 
 }  // namespace
@@ -75,9 +76,7 @@ TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesA
     EXPECT_EQ(readFile(file), kGolden);
     EXPECT_EQ(f.lblPuls[1].BackColor, ColoreSpento);
 
-    ASSERT_TRUE(deliverClick(f.cmdIncisi));  // another melody, played and stopped
-    p.hp.advance(16 * 105);
-    ASSERT_TRUE(deliverClick(f.lblPulsante[3]));
+    composeAndStop();  // another melody
     f.lblKeloPrecedente.BackColor = ColoreAcceso;
     f.lblNumeroVariante.Caption = "3";
     f.lblNumeroVariante.BackColor = ColoreRosso;

@@ -1,7 +1,6 @@
 // The reveal of a melody on the staff and the end that gives the window back.
 #include <filesystem>
 
-#include "platform/dispatch.h"
 #include "player/score_display.h"
 #include "player_test_support.h"
 

@@ -1,5 +1,4 @@
 // Playback: the 64 steps, the repeat modes and the option label-buttons.
-#include "platform/dispatch.h"
 #include "player_test_support.h"
 
 using namespace kelo;

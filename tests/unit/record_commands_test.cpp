@@ -2,12 +2,14 @@
 // a folder that cannot be written, and the times they do nothing.
 #include "app/command_buttons.h"
 #include "engine/link_cases.h"
+#include "model/record_files.h"
 #include "player/melody_record.h"
-#include "records_test_support.h"
+#include "player_test_support.h"
 #include "settings/factory_defaults.h"
 
 using namespace kelo;
-using namespace kelo::recordstest;
+using namespace kelo::playertest;
+using Records = Player;
 
 TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
     composeAndStop();

@@ -22,21 +22,15 @@ TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
     EXPECT_EQ(back.values, values);
 }
 
-TEST(RecordFile, AcceptsLfLineEndsAndAMissingFinalNewline) {
-    ParsedRecord r = parseRecord("\"16\"\n16777215\n\"DO\"");
-    ASSERT_EQ(r.badLine, 0);
-    ASSERT_EQ(r.values.size(), 3u);
-    EXPECT_EQ(r.values[0], RecordValue::Text("16"));
-    EXPECT_EQ(r.values[1], RecordValue::Number(16777215));
-    EXPECT_EQ(r.values[2], RecordValue::Text("DO"));
-}
-
 TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
     EXPECT_EQ(parseRecord("\"1\"\r\n\"2\r\n\"3\"\r\n").badLine, 2);
     EXPECT_EQ(parseRecord("\"1\"\r\n\r\n").badLine, 2);
     EXPECT_EQ(parseRecord("12 \r\n").badLine, 1);
     EXPECT_EQ(parseRecord("#true#").badLine, 1);
     EXPECT_EQ(parseRecord("").values.size(), 0u);
+    // LF line ends and a missing final newline are fine.
+    EXPECT_EQ(parseRecord("\"16\"\n16777215\n\"DO\"").values,
+              (std::vector{RecordValue::Text("16"), RecordValue::Number(16777215), RecordValue::Text("DO")}));
 }
 
 TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {

@@ -12,29 +12,19 @@
 using namespace kelo;
 using kelo::testing::HeadlessProgram;
 
-TEST(StartUp, TheMainWindowComesExactlyAfterTheDrawnSplashDelay) {
-    HeadlessProgram p("splash-delay");
-    p.hp.random.push({0.95f});  // at 00:00:00 the draw is floor(10u) + 1 = 10
-    p.program.start();
-    const int delay = RitardoSplash(10);
-    EXPECT_EQ(p.program.splash.TmrVia.Interval(), delay);
-    EXPECT_NE(delay, RitardoSplash(1));
-    p.hp.advance(delay - 1);
-    EXPECT_FALSE(p.f.Loaded);
-    p.hp.advance(1);
-    EXPECT_TRUE(p.f.Loaded);
-    EXPECT_EQ(RitardoSplash(0), 2100);
-    EXPECT_EQ(RitardoSplash(11), 2100);
-}
-
-TEST(StartUp, TheRoadHandsOverAndUnlocksTheWindowAtTheGreeting) {
+TEST(StartUp, TheRoadHandsOverAfterTheDrawnSplashDelayAndUnlocksTheWindowAtTheGreeting) {
     HeadlessProgram p("startup-road");
-    p.hp.random.push({0.0f});
+    p.hp.random.push({0.95f});  // at 00:00:00 the draw is floor(10u) + 1 = 10
     p.program.start();
     EXPECT_EQ(p.hp.display.shown, (std::vector<Form*>{&p.program.splash}));
     EXPECT_EQ(p.program.splash.ImgScreen.Picture, "Kelo 2020\\Grafica\\Splash Kelo.jpg");
+    const int delay = RitardoSplash(10);
+    EXPECT_EQ(p.program.splash.TmrVia.Interval(), delay);
+    EXPECT_TRUE(delay != RitardoSplash(1) && RitardoSplash(0) == 2100 && RitardoSplash(11) == 2100);
 
-    p.hp.advance(2000);
+    p.hp.advance(delay - 1);
+    EXPECT_FALSE(p.f.Loaded);
+    p.hp.advance(1);
     EXPECT_EQ(p.hp.display.shown.back(), &p.f);
     EXPECT_FALSE(p.f.cmdIncisi.Enabled);
     for (Timer* t : p.f.timers()) EXPECT_EQ(t->Enabled(), t == &p.f.TmrScaricaSplash) << t->Name;
@@ -55,8 +45,8 @@ TEST(StartUp, TheRoadHandsOverAndUnlocksTheWindowAtTheGreeting) {
     // The start sound plays at once and stops for the greeting; nothing else sounds on the way.
     std::vector<SoundEvent> expected;
     for (const char* c : {"Open", "Prev", "Play"}) expected.push_back({"mmcAllarme", -1, c, 0});
-    expected.push_back({"mmcAllarme", -1, "Close", 2500});
-    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 1, c, 2500});
+    expected.push_back({"mmcAllarme", -1, "Close", delay + 500});
+    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 1, c, delay + 500});
     EXPECT_EQ(p.hp.sound.events, expected);
     EXPECT_EQ(p.hp.sound.opened.back(), std::string("Kelo 2020\\Kelo\\") + kPersonaLines[0]);
 }
