@@ -93,6 +93,11 @@ TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesA
     EXPECT_TRUE(f.TmrAudio.Enabled() && f.cmdIncisi.Enabled);
     EXPECT_EQ(f.TmrAudio.Interval(), 345);
     EXPECT_EQ(joined(f.lblStep, 1, 12), "DO|-|-|MI|-|-|-|-|||RE|-");  // the steps of "3" and "1" come from the file
+
+    const std::string loaded = f.TxtTitolo.Text;  // its first variant is named after it
+    ASSERT_TRUE(deliverMouseDown(f.lblVariante));
+    p.hp.advance(16 * 105);
+    EXPECT_EQ(f.TxtTitolo.Text, loaded + " - Var. 1");
 }
 
 TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddGoodOneLoads) {
