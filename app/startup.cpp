@@ -55,15 +55,13 @@ void ApriProgramma(frmSplashKelo2020& s) {
     s.main->TmrScaricaSplash.SetEnabled(true);
 }
 
-namespace {
-void bindSounds(frmKeloTrundo15& f) {
+void BindSounds(frmKeloTrundo15& f) {
     const std::string& root = f.lblDir.Caption;
     for (int i = 1; i <= kNoteSampleCount; ++i) f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + kNoteSamples[i - 1];
     for (int i = 1; i <= kChordSampleCount; ++i)
         f.mmcAccordi[i].FileName = DataPath(root, "Suoni\\") + kChordSamples[i - 1];
     for (int i = 1; i <= 13; ++i) f.mmcKelo[i].FileName = DataPath(root, "Kelo\\") + kPersonaLines[i - 1];
 }
-}  // namespace
 
 void Form_Load(frmKeloTrundo15& f) {
     Randomize(f);
@@ -82,7 +80,7 @@ void Form_Load(frmKeloTrundo15& f) {
     f.ImgNota[35].Picture = LoadPicture(f, DataPath(root, "Grafica\\tempo.jpg"));
     f.ImgNota[36].Picture = LoadPicture(f, DataPath(root, "Grafica\\vuoto.jpg"));
     SvuotaImmaginiNote(f);
-    bindSounds(f);
+    BindSounds(f);
 }
 
 void TmrScaricaSplash_Timer(frmKeloTrundo15& f) {

@@ -10,6 +10,8 @@ void Form_Load(frmSplashKelo2020& s);
 void TmrVia_Timer(frmSplashKelo2020& s);
 void ApriProgramma(frmSplashKelo2020& s);
 void Form_Load(frmKeloTrundo15& f);
+// Points the note, chord and persona players at their samples in the data tree.
+void BindSounds(frmKeloTrundo15& f);
 void TmrScaricaSplash_Timer(frmKeloTrundo15& f);
 void TmrSignori_Timer(frmKeloTrundo15& f);
 

@@ -2,21 +2,15 @@
 // installation loads): the whole composition, nested restarts included, on one core.
 #include <benchmark/benchmark.h>
 
-#include "app/bind_events.h"
 #include "app/compose_button.h"
 #include "bench_window.h"
-#include "engine/link_cases.h"
-#include "settings/factory_defaults.h"
 
 namespace {
 
 void BM_Composition(benchmark::State& state) {
     kelo::bench::BenchWindow w;
     kelo::frmKeloTrundo15& f = w.f;
-    kelo::BindEvents(f);
-    kelo::resetAllToFactory(f);
-    kelo::CaricaPaginaCollegamento(f);  // the page of case 2, as the window shows it after loading
-    f.cmdIncisi.Enabled = true;
+    kelo::bench::atFactorySettings(f);
 
     for (auto _ : state) {
         kelo::cmdIncisi_Click(f);

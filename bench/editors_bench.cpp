@@ -12,10 +12,7 @@
 namespace {
 
 struct FactoryWindow : kelo::bench::BenchWindow {
-    FactoryWindow() {
-        kelo::resetAllToFactory(f);
-        kelo::CaricaPaginaCollegamento(f);
-    }
+    FactoryWindow() { kelo::bench::atFactorySettings(f); }
 };
 
 // A weight held down: each tick steps it, wrapping from 16 to 1.

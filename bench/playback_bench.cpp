@@ -12,12 +12,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/bind_events.h"
 #include "app/compose_button.h"
-#include "engine/link_cases.h"
+#include "app/startup.h"
+#include "bench_window.h"
 #include "gui_app.h"
 #include "model/cell_access.h"
-#include "model/data_files.h"
 #include "model/main_window.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_painter.h"
@@ -27,7 +26,6 @@
 #include "player/label_buttons.h"
 #include "player/score_display.h"
 #include "player/sequencer.h"
-#include "settings/factory_defaults.h"
 
 using namespace kelo;
 
@@ -35,21 +33,11 @@ namespace {
 
 constexpr int kFastest = 75;  // ms, tempo level 16
 
-bool dataTreeHere(benchmark::State& state) {
-    if (std::filesystem::is_directory("Kelo 2020/Suoni")) return true;
-    state.SkipWithError("no data tree here: run from the build folder");
-    return false;
-}
-
 // A melody composed from the factory settings, with the samples of the data tree
 // bound; its reveal has run, so it plays.
 void composeAndReveal(frmKeloTrundo15& f) {
-    BindEvents(f);
-    resetAllToFactory(f);
-    CaricaPaginaCollegamento(f);
-    for (int i = 1; i <= kNoteSampleCount; ++i) f.mmcPiano[i].FileName = DataPath("", "Suoni\\") + kNoteSamples[i - 1];
-    for (int i = 1; i <= kChordSampleCount; ++i)
-        f.mmcAccordi[i].FileName = DataPath("", "Suoni\\") + kChordSamples[i - 1];
+    bench::atFactorySettings(f);
+    BindSounds(f);
     f.lblPulsante[0].Caption = "Singolo";
     cmdIncisi_Click(f);
     for (int s = 1; s <= 16; ++s) TmrMostraMelodia_Timer(f);
@@ -67,17 +55,15 @@ void tickRoundTheSteps(benchmark::State& state, frmKeloTrundo15& f, std::vector<
 }
 
 void BM_AudioTickHeadless(benchmark::State& state) {
-    HeadlessPlatform hp;
-    hp.random.reseedFallback(20200101);
-    frmKeloTrundo15 f(hp.platform);
-    composeAndReveal(f);
-    tickRoundTheSteps(state, f, &hp.sound.events);
+    bench::BenchWindow w;
+    composeAndReveal(w.f);
+    tickRoundTheSteps(state, w.f, &w.hp.sound.events);
 }
 BENCHMARK(BM_AudioTickHeadless)->Unit(benchmark::kMicrosecond);
 
 // The commands go to SDL_mixer (the dummy driver unless SDL_AUDIODRIVER says otherwise).
 void BM_AudioTickDesktopSound(benchmark::State& state) {
-    if (!dataTreeHere(state)) return;
+    if (!bench::dataTreeHere(state)) return;
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     HeadlessPlatform hp(std::filesystem::current_path());
     hp.random.reseedFallback(20200101);
@@ -94,13 +80,12 @@ BENCHMARK(BM_AudioTickDesktopSound)->Unit(benchmark::kMicrosecond);
 
 // Half-bars 1 to 15 drawn over and over, each followed by a repaint of the window.
 void BM_RevealTickWithRepaint(benchmark::State& state) {
-    if (!dataTreeHere(state)) return;
+    if (!bench::dataTreeHere(state)) return;
     bench::needGui();
-    HeadlessPlatform hp(std::filesystem::current_path());
-    hp.random.reseedFallback(20200101);
-    frmKeloTrundo15 f(hp.platform);
+    bench::BenchWindow w(std::filesystem::current_path());
+    frmKeloTrundo15& f = w.f;
     composeAndReveal(f);
-    PictureCache pictures(hp.files);
+    PictureCache pictures(w.hp.files);
     FormLayout layout(f);
     FormPainter painter(pictures);
     QImage target(1024, 768, QImage::Format_RGB32);
@@ -122,7 +107,7 @@ BENCHMARK(BM_RevealTickWithRepaint)->Unit(benchmark::kMillisecond);
 // should take 68 x 75 ms. Counters: how far the piece ran over (%), and the
 // latest and mean lateness of a tick against its place on the grid (ms).
 void BM_PieceAtTheFastestTempoOnTheDesktop(benchmark::State& state) {
-    if (!dataTreeHere(state)) return;
+    if (!bench::dataTreeHere(state)) return;
     bench::needGui();
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     using Clock = std::chrono::steady_clock;

@@ -4,15 +4,11 @@
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
-#include "app/bind_events.h"
 #include "app/compose_button.h"
 #include "bench_window.h"
-#include "engine/link_cases.h"
 #include "player/melody_files.h"
 #include "player/melody_record.h"
-#include "settings/factory_defaults.h"
 #include "settings/profiles.h"
 
 using namespace kelo;
@@ -24,13 +20,8 @@ namespace fs = std::filesystem;
 // A window with a composed melody, whose files go to a folder of its own.
 struct RecordsWindow : bench::BenchWindow {
     RecordsWindow() {
-        fs::remove_all(root);
-        fs::create_directories(root);
         hp.files.setWorkingFolder(root);
-        BindEvents(f);
-        resetAllToFactory(f);
-        CaricaPaginaCollegamento(f);
-        f.cmdIncisi.Enabled = true;
+        bench::atFactorySettings(f);
         cmdIncisi_Click(f);
         f.TxtTitolo.Text = "Città d'oro";
     }
@@ -38,7 +29,7 @@ struct RecordsWindow : bench::BenchWindow {
     // The file dialog answers `name` in the folder of its own.
     void answer(const char* name) { hp.dialogs.answer((root / name).string()); }
 
-    fs::path root = fs::temp_directory_path() / ("kelo-bench-records-" + std::to_string(::getpid()));
+    fs::path root = bench::tempFolder();
 };
 
 void BM_CollectAndFormatMelodyRecord(benchmark::State& state) {

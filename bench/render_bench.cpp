@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "bench_window.h"
 #include "gui_app.h"
 #include "model/main_window.h"
 #include "platform/desktop/form_painter.h"
@@ -49,10 +50,7 @@ BENCHMARK(BM_PaintMainWindow)->Unit(benchmark::kMillisecond);
 // (run from the build folder that holds the data tree).
 void BM_PaintMainWindowWithScore(benchmark::State& state) {
     needGui();
-    if (!std::filesystem::is_directory("Kelo 2020/Grafica")) {
-        state.SkipWithError("no data tree here: run from the build folder");
-        return;
-    }
+    if (!kelo::bench::dataTreeHere(state)) return;
     kelo::HeadlessPlatform headless(std::filesystem::current_path());
     kelo::frmKeloTrundo15 window(headless.platform);
     const std::string grafica = "Kelo 2020\\Grafica\\";

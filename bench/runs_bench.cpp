@@ -4,30 +4,20 @@
 // on the last one) and one tick of the self-test, on a window at factory settings.
 #include <benchmark/benchmark.h>
 
-#include "app/bind_events.h"
 #include "app/compose_button.h"
 #include "app/self_test.h"
 #include "app/variant_button.h"
 #include "bench_window.h"
-#include "engine/link_cases.h"
 #include "engine/module_statistics.h"
-#include "settings/factory_defaults.h"
 
 namespace {
 
 using kelo::frmKeloTrundo15;
 
-void atFactorySettings(frmKeloTrundo15& f) {
-    kelo::BindEvents(f);
-    kelo::resetAllToFactory(f);
-    kelo::CaricaPaginaCollegamento(f);
-    f.cmdIncisi.Enabled = true;
-}
-
 void BM_Variant(benchmark::State& state) {
     kelo::bench::BenchWindow w;
     frmKeloTrundo15& f = w.f;
-    atFactorySettings(f);
+    kelo::bench::atFactorySettings(f);
     kelo::cmdIncisi_Click(f);
     for (auto _ : state) {
         f.cmdIncisi.Enabled = true;  // as the end of the reveal leaves it
@@ -41,7 +31,7 @@ BENCHMARK(BM_Variant)->Unit(benchmark::kMicrosecond);
 void BM_StatisticsTickWorstCase(benchmark::State& state) {
     kelo::bench::BenchWindow w;
     frmKeloTrundo15& f = w.f;
-    atFactorySettings(f);
+    kelo::bench::atFactorySettings(f);
     const bool first = state.range(0) == 1;
     auto& weights = first ? f.lblFreqInc : f.lblFreIncB;
     for (int i = 1; i <= 13; ++i) weights[i].Caption = i == 13 ? "1" : "16";
@@ -57,7 +47,7 @@ BENCHMARK(BM_StatisticsTickWorstCase)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosec
 void BM_SelfTestTick(benchmark::State& state) {
     kelo::bench::BenchWindow w;
     frmKeloTrundo15& f = w.f;
-    atFactorySettings(f);
+    kelo::bench::atFactorySettings(f);
     for (auto _ : state) {
         kelo::TmrProva_Timer(f);
         benchmark::DoNotOptimize(f.lblPassaggi.Caption.data());

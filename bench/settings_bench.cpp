@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_window.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/factory_defaults.h"
@@ -19,14 +20,7 @@ using namespace kelo;
 
 namespace {
 
-std::filesystem::path tempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kelo-bench-XXXXXX").string();
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    const char* made = mkdtemp(buf.data());
-    if (!made) std::abort();
-    return std::filesystem::path(made);
-}
+using bench::tempFolder;
 
 // From the file content to a checked record.
 void BM_ReadAndCheckRecord(benchmark::State& state) {
