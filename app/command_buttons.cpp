@@ -29,7 +29,7 @@ void lblPuls_Click(frmKeloTrundo15& f, int Index) {
     // is none to save.
     if (Index != 0 && melodyInUse(f)) return;
     if (Index == 1 && f.lblInciso[27].Caption.empty()) return;
-    button.BackColor = isOn(button) ? ColoreSpento : ColoreAcceso;
+    toggle(button);
     switch (Index) {
     case 0: askToLeave(f); break;
     case 1: SalvaMelodia(f); break;

@@ -8,6 +8,7 @@
 #include "model/main_window.h"
 #include "platform/runtime_error.h"
 #include "player/persona.h"
+#include "player/score_display.h"
 #include "player/sequencer.h"
 #include "settings/link_page_editor.h"
 
@@ -46,22 +47,17 @@ void PreparaComposizione(frmKeloTrundo15& f) {
     ScriviCollegamentoTenuto(f);
     SalvaPaginaVista(f);  // the link stage moves the case on show
     if (f.TmrAudio.Enabled()) FermaEsecuzione(f, 0);
-    f.lblStoComponendo.Caption = "1";
-    f.lblIncrementa.Caption = "0";
-    f.lblMem.Caption.clear();
+    PreparaRivelazione(f);
+    f.TxtCompositore.Visible = false;
 }
 
 void cmdIncisi_Click(frmKeloTrundo15& f) {
     NestedCall press;
 
-    f.lblAvvertimento.Visible = false;
-    f.lblNumeroVariante.Caption = "0";
-    f.lblNumeroVariante.BackColor = ColoreSpento;
-    f.lblRipetizioni.Caption = "0";
+    SegnaNuovaMelodia(f);
     f.lblVariante.Enabled = true;
     PreparaComposizione(f);
     f.lblScritteVarie[40].Visible = true;
-    f.TxtCompositore.Visible = false;
 
     ComponiMelodia(f);
 

@@ -12,6 +12,7 @@
 #include "model/splash_window.h"
 #include "player/sample_player.h"
 #include "player/score_display.h"
+#include "player/sequencer.h"
 #include "settings/user_settings.h"
 
 namespace kelo {
@@ -96,7 +97,7 @@ void TmrSignori_Timer(frmKeloTrundo15& f) {
     f.TmrSignori.SetEnabled(false);
     f.lblAvvertimento.Visible = true;
     f.TxtTitolo.Text = "Buongiorno, signori!";
-    for (int i = 1; i <= 4; ++i) f.lblPuls[i].Enabled = true;
+    AbilitaFile(f, true);
     f.cmdIncisi.Enabled = true;
     f.sys.display.focus(f, f.cmdIncisi);
 }

@@ -9,7 +9,6 @@ namespace kelo {
 
 void lblVariante_MouseDown(frmKeloTrundo15& f, const MouseArgs&) {
     if (!f.cmdIncisi.Enabled) return;
-    f.TxtCompositore.Visible = false;
     PreparaComposizione(f);
     ComponiVariante(f);
     f.lblVariante.BackColor = ColoreAcceso;

@@ -28,5 +28,7 @@ inline void stepCounter(Label& cell) {
 }
 
 inline bool isOn(const Label& cell) { return cell.BackColor == ColoreAcceso; }
+// A switch label pressed: on goes off, anything else goes on.
+inline void toggle(Label& cell) { cell.BackColor = isOn(cell) ? ColoreSpento : ColoreAcceso; }
 
 }  // namespace kelo

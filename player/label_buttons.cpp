@@ -11,8 +11,6 @@ namespace kelo {
 
 namespace {
 
-void flip(Label& button) { button.BackColor = isOn(button) ? ColoreSpento : ColoreAcceso; }
-
 void nextRepeatMode(Label& mode) {
     std::string_view next = ModoDopo(mode.Caption);
     if (next.empty()) return;
@@ -23,14 +21,11 @@ void nextRepeatMode(Label& mode) {
 // Play starts only when there is a melody to play.
 void play(frmKeloTrundo15& f) {
     if (f.lblInciso[27].Caption.empty()) return;
-    f.lblPulsante[3].BackColor = ColoreAcceso;
     AbilitaFile(f, false);
     AvviaEsecuzione(f);
-    MostraInEsecuzione(f, true);
 }
 
 void stop(frmKeloTrundo15& f) {
-    f.lblPulsante[3].BackColor = ColoreSpento;
     AbilitaFile(f, true);
     FermaEsecuzione(f, 1);
 }
@@ -54,7 +49,7 @@ void lblPulsante_Click(frmKeloTrundo15& f, int Index) {
         case 3: wasOn ? stop(f) : play(f); return;
         default: break;
     }
-    flip(button);
+    toggle(button);
     if (!wasOn) return;
     if (Index == 1)
         for (int k = 1; k <= 32; ++k) f.ShpIndicatore[k].BackColor = ColoreSpento;

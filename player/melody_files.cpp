@@ -7,6 +7,7 @@
 #include "model/main_window.h"
 #include "model/record_files.h"
 #include "player/melody_record.h"
+#include "player/score_display.h"
 #include "player/sequencer.h"
 
 namespace kelo {
@@ -24,10 +25,8 @@ bool isControl(unsigned char c, unsigned char next) {
 }
 
 void mostraMelodiaCaricata(frmKeloTrundo15& f, const std::vector<RecordValue>& values) {
-    f.lblMem.Caption.clear();
-    f.lblStoComponendo.Caption = "1";
-    f.lblIncrementa.Caption = "0";
-    f.lblAvvertimento.Visible = false;
+    PreparaRivelazione(f);
+    SegnaNuovaMelodia(f);
     applyMelodyRecord(f, values);
     // The chord names the record shows come back only through the reveal.
     for (int k = 1; k <= 16; ++k) {
@@ -35,12 +34,6 @@ void mostraMelodiaCaricata(frmKeloTrundo15& f, const std::vector<RecordValue>& v
         f.lblAccomp[k].BorderStyle = chord.Visible ? 1 : 0;
         chord.Visible = false;
     }
-    // A loaded melody counts as a new one: its variants start from its own title,
-    // and "Bis" plays it twice.
-    f.lblNumeroVariante.Caption = "0";
-    f.lblNumeroVariante.BackColor = ColoreSpento;
-    f.lblRipetizioni.Caption = "0";
-
     AbilitaFile(f, false);
     f.lblPulsante[3].Enabled = true;
     f.TmrMostraMelodiaDaFile.SetEnabled(true);

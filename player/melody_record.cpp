@@ -6,6 +6,7 @@
 #include "model/colours.h"
 #include "model/main_window.h"
 #include "platform/cell_number.h"
+#include "player/score_display.h"
 
 namespace kelo {
 
@@ -56,14 +57,6 @@ constexpr int totalLines() {
     return n;
 }
 static_assert(totalLines() == kMelodyRecordLines);
-
-constexpr std::string_view kRhythmCodes[] = {"0", "1", "2", "3", "4", "RP", "1 P", "P 1", "1 1"};
-
-bool isRhythmCode(std::string_view code) {
-    for (std::string_view c : kRhythmCodes)
-        if (c == code) return true;
-    return false;
-}
 
 RecordValue::Kind kindOf(Prop prop) {
     switch (prop) {

@@ -104,7 +104,6 @@ void giveComposingBack(frmKeloTrundo15& f) {
 // "Subito" plays every new melody as soon as it is on the staff.
 void playAtOnce(frmKeloTrundo15& f) {
     if (isOn(f.lblPulsante[2])) {
-        MostraInEsecuzione(f, true);
         AvviaEsecuzione(f);
     }
     f.lblPulsante[0].Enabled = true;
@@ -112,6 +111,21 @@ void playAtOnce(frmKeloTrundo15& f) {
 }
 
 }  // namespace
+
+bool isRhythmCode(std::string_view code) { return &drawingOf(code) != &kUnknown; }
+
+void PreparaRivelazione(frmKeloTrundo15& f) {
+    f.lblStoComponendo.Caption = "1";
+    f.lblIncrementa.Caption = "0";
+    f.lblMem.Caption.clear();
+}
+
+void SegnaNuovaMelodia(frmKeloTrundo15& f) {
+    f.lblAvvertimento.Visible = false;
+    f.lblNumeroVariante.Caption = "0";
+    f.lblNumeroVariante.BackColor = ColoreSpento;
+    f.lblRipetizioni.Caption = "0";
+}
 
 void SvuotaImmaginiNote(frmKeloTrundo15& f) {
     for (int k = 1; k <= kNoteBoxes; ++k)

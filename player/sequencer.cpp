@@ -1,6 +1,7 @@
 #include "player/sequencer.h"
 
-#include <charconv>
+#include <array>
+#include <optional>
 #include <iterator>
 #include <string_view>
 
@@ -50,20 +51,24 @@ void expand(frmKeloTrundo15& f, int j) {
 // The chord player an accompaniment code names, 1..19; 0 for "" and for any
 // code of a record that names no player.
 int chordElement(const std::string& code) {
-    int n = 0;
-    auto [end, ec] = std::from_chars(code.data(), code.data() + code.size(), n);
-    return ec == std::errc() && end == code.data() + code.size() && n >= 1 && n <= 19 ? n : 0;
+    const std::optional<int> n = plainNumber(code);
+    return n && *n >= 1 && *n <= 19 ? *n : 0;
 }
 
-// A missing or unreadable sample leaves its notes silent; the first one is named once.
+// A missing or unreadable sample leaves its notes silent; the first one is named
+// once. Each sample the piece uses is looked at once, notes before chords.
 void checkSamples(frmKeloTrundo15& f) {
-    auto check = [&](const MediaPlayer& player) {
-        if (!player.FileName.empty()) CampioneDisponibile(f, player.FileName);
+    std::array<bool, 11> notes{};
+    std::array<bool, 20> chords{};
+    for (int s = 1; s <= kSteps; ++s) notes[static_cast<size_t>(pitchNumber(f.lblStep[s].Caption))] = true;
+    for (int j = 1; j <= kHalfBars; ++j) chords[static_cast<size_t>(chordElement(f.lblAccomp[j].Caption))] = true;
+    auto check = [&](const auto& used, ControlArray<MediaPlayer>& players) {
+        for (size_t n = 1; n < used.size() && f.lblFileMancante.Caption.empty(); ++n)
+            if (used[n] && !players[static_cast<int>(n)].FileName.empty())
+                CampioneDisponibile(f, players[static_cast<int>(n)].FileName);
     };
-    for (int s = 1; s <= kSteps && f.lblFileMancante.Caption.empty(); ++s)
-        if (int n = pitchNumber(f.lblStep[s].Caption)) check(f.mmcPiano[n]);
-    for (int j = 1; j <= kHalfBars && f.lblFileMancante.Caption.empty(); ++j)
-        if (int n = chordElement(f.lblAccomp[j].Caption)) check(f.mmcAccordi[n]);
+    check(notes, f.mmcPiano);
+    check(chords, f.mmcAccordi);
 }
 
 void azzeraContatori(frmKeloTrundo15& f) {
@@ -150,6 +155,7 @@ void AvviaEsecuzione(frmKeloTrundo15& f) {
     f.lblArmonie[1].Visible = true;
     f.TmrReplay.SetEnabled(false);
     f.lblRipetizioni.Caption = "0";
+    MostraInEsecuzione(f, true);
     checkSamples(f);
     f.TmrAudio.SetEnabled(true);
 }

@@ -8,8 +8,9 @@ namespace kelo {
 
 struct frmKeloTrundo15;
 
-// Expands the melody into lblStep(1..64) and starts the clock. A fresh piece:
-// a pending replay is cancelled and "Bis" counts its passes anew.
+// Expands the melody into lblStep(1..64), shows "O" on the play label and starts
+// the clock. A fresh piece: a pending replay is cancelled and "Bis" counts its
+// passes anew.
 void AvviaEsecuzione(frmKeloTrundo15& f);
 // One step per tick: light, chord slot, note, step counter.
 void TmrAudio_Timer(frmKeloTrundo15& f);

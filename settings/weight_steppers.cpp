@@ -1,5 +1,6 @@
 #include "settings/weight_steppers.h"
 
+#include "model/cell_access.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -45,8 +46,7 @@ void TmrNota_Timer(frmKeloTrundo15& f) { tickHeld(f, kNota); }
 
 void lblFreqIncisi_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
     if (Index != 0) return pressHeld(f, kIncisi, Index);
-    Label& copy = f.lblFreqIncisi[0];
-    copy.BackColor = copy.BackColor == ColoreAcceso ? ColoreSpento : ColoreAcceso;
+    toggle(f.lblFreqIncisi[0]);
 }
 void lblFreqIncisi_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) { releaseHeld(f, kIncisi, Index); }
 void TmrIncisi_Timer(frmKeloTrundo15& f) { tickHeld(f, kIncisi); }
