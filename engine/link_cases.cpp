@@ -29,13 +29,7 @@ const std::array<LinkCase, 13> kLinkCases = {{
 
 namespace {
 // The case number only when the text is exactly "1".."13".
-int caseNumber(const std::string& text) {
-    if (text.empty() || text.size() > 2 || text[0] == '0') return 0;
-    for (char c : text)
-        if (c < '0' || c > '9') return 0;
-    int n = std::stoi(text);
-    return n >= 1 && n <= 13 ? n : 0;
-}
+int caseNumber(const std::string& text) { return plainNumberIn(text, 1, 13); }
 }  // namespace
 
 void CaricaCasoCollegamento(frmKeloTrundo15& f) {

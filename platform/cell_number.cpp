@@ -64,6 +64,11 @@ std::optional<int> plainNumber(std::string_view s) {
     return v;
 }
 
+int plainNumberIn(std::string_view text, int lo, int hi) {
+    const std::optional<int> n = plainNumber(text);
+    return n && *n >= lo && *n <= hi ? *n : 0;
+}
+
 int64_t valCount(std::string_view text) {
     std::string_view digits = text.substr(!text.empty() && text[0] == '-' ? 1 : 0);
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)

@@ -17,6 +17,8 @@ std::string str16(int value);  // raises Overflow outside the 16-bit range
 // A number as the program writes one into a record: plain decimal digits, with no
 // sign, blank or leading zero, up to 32767; nothing for any other text.
 std::optional<int> plainNumber(std::string_view text);
+// That number when it lies in lo..hi; 0 for any other text.
+int plainNumberIn(std::string_view text, int lo, int hi);
 
 int16_t add16(int a, int b);
 int16_t sub16(int a, int b);

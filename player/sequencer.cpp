@@ -1,7 +1,6 @@
 #include "player/sequencer.h"
 
 #include <array>
-#include <optional>
 #include <iterator>
 #include <string_view>
 
@@ -50,10 +49,7 @@ void expand(frmKeloTrundo15& f, int j) {
 
 // The chord player an accompaniment code names, 1..19; 0 for "" and for any
 // code of a record that names no player.
-int chordElement(const std::string& code) {
-    const std::optional<int> n = plainNumber(code);
-    return n && *n >= 1 && *n <= 19 ? *n : 0;
-}
+int chordElement(const std::string& code) { return plainNumberIn(code, 1, 19); }
 
 // A missing or unreadable sample leaves its notes silent; the first one is named
 // once. Each sample the piece uses is looked at once, notes before chords.

@@ -198,10 +198,9 @@ void writeBank(frmKeloTrundo15& f, Caption caption) {
 
 }  // namespace
 
-bool isStructuralLinkCell(int n, int r, int c) {
-    bool missingFigure = (n == 1 && c >= 6) || (n == 13 && c >= 7);
-    return missingFigure || closedRow(n, r);
-}
+bool isMissingLinkFigure(int n, int c) { return (n == 1 && c >= 6) || (n == 13 && c >= 7); }
+
+bool isStructuralLinkCell(int n, int r, int c) { return isMissingLinkFigure(n, c) || closedRow(n, r); }
 
 int factoryLinkWeight(int n, int r, int c) {
     return kFactoryLinkWeights[n - 1][r - 1][c - 1];

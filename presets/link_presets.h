@@ -13,6 +13,8 @@ void ImpostaCollegamentiUniformi(frmKeloTrundo15& f);
 // "X" in the structural cells, "" everywhere else (no composition can use it as is).
 void AzzeraCollegamenti(frmKeloTrundo15& f);
 
+// Figure c (1..8) that link case n (1..13) does not have: 6..8 of case 1, 7..8 of case 13.
+bool isMissingLinkFigure(int n, int c);
 // Case n (1..13), next pivot r (1..10), figure c (1..8):
 // true for the 193 cells that are "X" in every filling (a figure the case lacks,
 // or a next pivot that may never follow the case).

@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 
-#include "engine/link_cases.h"
 #include "model/colours.h"
 #include "model/pivot_grid.h"
 #include "platform/cell_number.h"
+#include "presets/link_presets.h"
 #include "settings/factory_defaults.h"
 #include "settings/reachable_links.h"
 #include "settings/settings_record.h"
@@ -18,10 +18,7 @@ namespace {
 using T = SettingsTable;
 
 // Bank cell 80 x N + 8 x (r - 1) + c of a figure c that link case N does not have.
-bool lacksFigure(int cell) {
-    const LinkCase& c = kLinkCases[static_cast<size_t>((cell - 1) / 80 - 1)];
-    return *c.first[static_cast<size_t>((cell - 1) % 8)] == '\0';
-}
+bool lacksFigure(int cell) { return isMissingLinkFigure((cell - 1) / 80, (cell - 1) % 8 + 1); }
 
 std::string range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_string(hi); }
 

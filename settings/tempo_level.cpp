@@ -13,11 +13,7 @@ namespace {
 using W = frmKeloTrundo15;
 
 // The exact texts "1".."16"; 0 for anything else.
-int levelOf(const std::string& text) {
-    if (!isNumber16(text) || text[0] == '0' || text[0] == '-') return 0;
-    int level = val16(text);
-    return level <= 16 ? level : 0;
-}
+int levelOf(const std::string& text) { return plainNumberIn(text, 1, 16); }
 
 // Arrow 1 slows down, arrow 2 speeds up. A level from elsewhere (a melody record)
 // may lie outside 1..16: it is brought back to the nearer end first.

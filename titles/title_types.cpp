@@ -27,15 +27,7 @@ constexpr Generatore kGeneratori[kTitleTypes] = {
 };
 
 // The type the dispatch runs: the caption exactly "1".."24", else 0.
-int dispatchedType(std::string_view caption) {
-    if (caption.empty() || caption.size() > 2 || caption[0] == '0') return 0;
-    int type = 0;
-    for (char c : caption) {
-        if (c < '0' || c > '9') return 0;
-        type = 10 * type + (c - '0');
-    }
-    return type <= kTitleTypes ? type : 0;
-}
+int dispatchedType(std::string_view caption) { return plainNumberIn(caption, 1, kTitleTypes); }
 
 // These cells are ours alone; text that is not a number there means no current type
 // rather than the end of the program.
