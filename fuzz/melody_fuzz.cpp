@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/command_buttons.h"
 #include "app/variant_button.h"
 #include "melody_bench.h"
 #include "model/colours.h"
@@ -93,9 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     b.files.files.emplace(kLoaded, std::string(content));
     b.hp.display.messages.clear();
     b.hp.dialogs.requests.clear();  // kept by the scripted dialogs: a long run would pile them up
-    b.window.lblPuls[2].BackColor = ColoreAcceso;  // as the press leaves it while the dialog is up
     b.hp.dialogs.answer(kLoaded);
-    CaricaMelodia(b.window);
+    lblPuls_Click(b.window, 2);
     require(b.window.lblPuls[2].BackColor == ColoreSpento, "the button is white again");
     ++b.inputs;
     b.accepted += check.ok() ? 1 : 0;

@@ -12,11 +12,7 @@ seconds=${1:-30}
 workers=${2:-1}
 shift $(($# < 2 ? $# : 2))
 targets=(${KELO_FUZZ_TARGETS:-settings melody})
-scripts/setup.sh
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
-export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKELO_DESKTOP=OFF -DKELO_FUZZ=ON >/dev/null
+source scripts/asan_build.sh
 cmake --build build-asan -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 out=build-asan/fuzz
