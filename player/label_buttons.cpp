@@ -26,7 +26,9 @@ void play(frmKeloTrundo15& f) {
 }
 
 void stop(frmKeloTrundo15& f) {
-    AbilitaFile(f, true);
+    // The reveal of a loaded melody is still reading its cells: the file buttons
+    // come back with a stop after it.
+    AbilitaFile(f, !f.TmrMostraMelodiaDaFile.Enabled());
     FermaEsecuzione(f, 1);
 }
 
