@@ -8,9 +8,8 @@
 namespace {
 
 void BM_Composition(benchmark::State& state) {
-    kelo::bench::BenchWindow w;
+    kelo::bench::TestWindow w(kelo::bench::factoryWindow());
     kelo::frmKeloTrundo15& f = w.f;
-    kelo::bench::atFactorySettings(f);
 
     for (auto _ : state) {
         kelo::cmdIncisi_Click(f);

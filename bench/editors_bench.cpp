@@ -11,8 +11,8 @@
 
 namespace {
 
-struct FactoryWindow : kelo::bench::BenchWindow {
-    FactoryWindow() { kelo::bench::atFactorySettings(f); }
+struct FactoryWindow : kelo::bench::TestWindow {
+    FactoryWindow() : TestWindow(kelo::bench::factoryWindow()) {}
 };
 
 // A weight held down: each tick steps it, wrapping from 16 to 1.

@@ -36,7 +36,7 @@ constexpr int kFastest = 75;  // ms, tempo level 16
 // A melody composed from the factory settings, with the samples of the data tree
 // bound; its reveal has run, so it plays.
 void composeAndReveal(frmKeloTrundo15& f) {
-    bench::atFactorySettings(f);
+    support::readyAsAfterStartUp(f, true);
     BindSounds(f);
     f.lblPulsante[0].Caption = "Singolo";
     cmdIncisi_Click(f);
@@ -55,7 +55,7 @@ void tickRoundTheSteps(benchmark::State& state, frmKeloTrundo15& f, std::vector<
 }
 
 void BM_AudioTickHeadless(benchmark::State& state) {
-    bench::BenchWindow w;
+    bench::TestWindow w(bench::factoryWindow());
     composeAndReveal(w.f);
     tickRoundTheSteps(state, w.f, &w.hp.sound.events);
 }
@@ -82,7 +82,7 @@ BENCHMARK(BM_AudioTickDesktopSound)->Unit(benchmark::kMicrosecond);
 void BM_RevealTickWithRepaint(benchmark::State& state) {
     if (!bench::dataTreeHere(state)) return;
     bench::needGui();
-    bench::BenchWindow w(std::filesystem::current_path());
+    bench::TestWindow w(bench::factoryWindow(std::filesystem::current_path()));
     frmKeloTrundo15& f = w.f;
     composeAndReveal(f);
     PictureCache pictures(w.hp.files);

@@ -18,18 +18,17 @@ namespace {
 namespace fs = std::filesystem;
 
 // A window with a composed melody, whose files go to a folder of its own.
-struct RecordsWindow : bench::BenchWindow {
-    RecordsWindow() {
-        hp.files.setWorkingFolder(root);
-        bench::atFactorySettings(f);
+struct OwnFolder {
+    fs::path root = support::freshFolder("bench-records");
+};
+struct RecordsWindow : OwnFolder, bench::TestWindow {
+    RecordsWindow() : TestWindow(bench::factoryWindow(root)) {
         cmdIncisi_Click(f);
         f.TxtTitolo.Text = "Città d'oro";
     }
     ~RecordsWindow() { fs::remove_all(root); }
     // The file dialog answers `name` in the folder of its own.
     void answer(const char* name) { hp.dialogs.answer((root / name).string()); }
-
-    fs::path root = bench::tempFolder();
 };
 
 void BM_CollectAndFormatMelodyRecord(benchmark::State& state) {

@@ -15,9 +15,8 @@ namespace {
 using kelo::frmKeloTrundo15;
 
 void BM_Variant(benchmark::State& state) {
-    kelo::bench::BenchWindow w;
+    kelo::bench::TestWindow w(kelo::bench::factoryWindow());
     frmKeloTrundo15& f = w.f;
-    kelo::bench::atFactorySettings(f);
     kelo::cmdIncisi_Click(f);
     for (auto _ : state) {
         f.cmdIncisi.Enabled = true;  // as the end of the reveal leaves it
@@ -29,9 +28,8 @@ BENCHMARK(BM_Variant)->Unit(benchmark::kMicrosecond);
 
 // Argument: the module list, 1 or 2.
 void BM_StatisticsTickWorstCase(benchmark::State& state) {
-    kelo::bench::BenchWindow w;
+    kelo::bench::TestWindow w(kelo::bench::factoryWindow());
     frmKeloTrundo15& f = w.f;
-    kelo::bench::atFactorySettings(f);
     const bool first = state.range(0) == 1;
     auto& weights = first ? f.lblFreqInc : f.lblFreIncB;
     for (int i = 1; i <= 13; ++i) weights[i].Caption = i == 13 ? "1" : "16";
@@ -45,9 +43,8 @@ void BM_StatisticsTickWorstCase(benchmark::State& state) {
 BENCHMARK(BM_StatisticsTickWorstCase)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void BM_SelfTestTick(benchmark::State& state) {
-    kelo::bench::BenchWindow w;
+    kelo::bench::TestWindow w(kelo::bench::factoryWindow());
     frmKeloTrundo15& f = w.f;
-    kelo::bench::atFactorySettings(f);
     for (auto _ : state) {
         kelo::TmrProva_Timer(f);
         benchmark::DoNotOptimize(f.lblPassaggi.Caption.data());

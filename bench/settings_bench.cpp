@@ -20,7 +20,6 @@ using namespace kelo;
 
 namespace {
 
-using bench::tempFolder;
 
 // From the file content to a checked record.
 void BM_ReadAndCheckRecord(benchmark::State& state) {
@@ -59,7 +58,7 @@ BENCHMARK(BM_CollectAndFormatRecord)->Unit(benchmark::kMicrosecond);
 
 // The whole start-up load and exit save through the file system.
 void BM_LoadUserSettingsFile(benchmark::State& state) {
-    std::filesystem::path root = tempFolder();
+    std::filesystem::path root = support::freshFolder("bench-settings");
     HeadlessPlatform hp(root);
     frmKeloTrundo15 f(hp.platform);
     std::filesystem::create_directories(root / "Kelo 2020" / "Dati");
@@ -72,7 +71,7 @@ void BM_LoadUserSettingsFile(benchmark::State& state) {
 BENCHMARK(BM_LoadUserSettingsFile)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveUserSettingsFile(benchmark::State& state) {
-    std::filesystem::path root = tempFolder();
+    std::filesystem::path root = support::freshFolder("bench-settings");
     HeadlessPlatform hp(root);
     frmKeloTrundo15 f(hp.platform);
     std::filesystem::create_directories(root / "Kelo 2020" / "Dati");

@@ -8,7 +8,7 @@
 namespace {
 
 void BM_Titles(benchmark::State& state) {
-    kelo::bench::BenchWindow w;
+    kelo::bench::TestWindow w(kelo::bench::factoryWindow());
 
     for (auto _ : state) {
         kelo::ScegliTipologiaTitolo(w.f);

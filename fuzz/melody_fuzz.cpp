@@ -15,12 +15,12 @@
 
 #include "app/command_buttons.h"
 #include "app/variant_button.h"
-#include "melody_bench.h"
+#include "melody_window.h"
 #include "model/colours.h"
 #include "player/melody_files.h"
 #include "player/melody_record.h"
 #include "promises.h"
-#include "window_snapshot.h"
+#include "support/window_snapshot.h"
 
 using namespace kelo;
 using fuzz::require;
@@ -29,20 +29,19 @@ namespace {
 
 constexpr const char* kLoaded = "Kelo 2020\\Melodie\\caricata.txt";
 constexpr const char* kSaved = "Kelo 2020\\Melodie\\salvata.txt";
-constexpr int kRevealMs = 16 * 105;
 
-struct Bench : fuzz::MelodyWindow {
-    Bench() {
-        window.lblPulsante[2].BackColor = ColoreSpento;  // "Subito" off: a reveal ends without playing
-        before = fuzz::takeSnapshot(window);
+struct Bench : support::TestWindow {
+    Bench() : TestWindow(fuzz::kMelodyWindow) {
+        f.lblPulsante[2].BackColor = ColoreSpento;  // "Subito" off: a reveal ends without playing
+        before = support::takeSnapshot(f);
     }
     // The file the save dialog was answered with.
     std::string save() {
         hp.dialogs.answer(kSaved);
-        SalvaMelodia(window);
-        return files.readAll(kSaved).value_or("");
+        SalvaMelodia(f);
+        return memory.readAll(kSaved).value_or("");
     }
-    fuzz::WindowSnapshot before;  // the window as the last accepted record left it
+    support::WindowSnapshot before;  // the window as the last accepted record left it
     long inputs = 0, accepted = 0;
 };
 
@@ -52,16 +51,16 @@ void checkRefused(Bench& b, const RecordCheck& check) {
     require(b.hp.display.messages.size() == 1 &&
                 b.hp.display.messages[0].find("riga " + std::to_string(check.badLine) + ":") != std::string::npos,
             "a refusal leaves one message naming the line");
-    require(fuzz::matchesSnapshot(b.window, b.before), "a refused record changes no control");
+    require(support::matchesSnapshot(b.f, b.before), "a refused record changes no control");
 }
 
 void checkAccepted(Bench& b, const RecordCheck& check) {
-    frmKeloTrundo15& f = b.window;
+    frmKeloTrundo15& f = b.f;
     require(b.hp.display.messages.empty(), "an accepted record leaves no message");
     for (int k = 1; k <= 16; ++k)
         require(!f.lblArmonie[k].Visible && (f.lblAccomp[k].BorderStyle == 1) == check.values[179 + k].flag,
                 "the chord names shown become marks");
-    b.hp.advance(kRevealMs);
+    b.hp.advance(support::kRevealMs);
     require(!f.TmrMostraMelodiaDaFile.Enabled() && f.cmdIncisi.Enabled, "the reveal ends");
     require(collectMelodyRecord(f) == check.values, "a revealed record is in its cells whole");
     const std::string saved = b.save();
@@ -70,9 +69,9 @@ void checkAccepted(Bench& b, const RecordCheck& check) {
     require(again.ok() && again.values == check.values, "a saved record reads back to the same values");
 
     lblVariante_MouseDown(f, {});
-    b.hp.advance(kRevealMs);
+    b.hp.advance(support::kRevealMs);
     require(readMelodyRecord(b.save()).ok(), "a variant saves a record that loads");
-    b.before = fuzz::takeSnapshot(f);
+    b.before = support::takeSnapshot(f);
 }
 
 }  // namespace
@@ -90,13 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string crlf = fuzz::withCrLf(content);
     if (crlf != content) require(fuzz::sameVerdict(readMelodyRecord(crlf), check), "CR LF and LF read alike");
 
-    b.files.files.clear();
-    b.files.files.emplace(kLoaded, std::string(content));
+    b.memory.files.clear();
+    b.memory.files.emplace(kLoaded, std::string(content));
     b.hp.display.messages.clear();
     b.hp.dialogs.requests.clear();  // kept by the scripted dialogs: a long run would pile them up
     b.hp.dialogs.answer(kLoaded);
-    lblPuls_Click(b.window, 2);
-    require(b.window.lblPuls[2].BackColor == ColoreSpento, "the button is white again");
+    lblPuls_Click(b.f, 2);
+    require(b.f.lblPuls[2].BackColor == ColoreSpento, "the button is white again");
     ++b.inputs;
     b.accepted += check.ok() ? 1 : 0;
     if (check.ok())

@@ -1,6 +1,6 @@
 // The melody record's shape for the record mutator: the values its fields take
 // or just beside them, and a composed melody to repair towards.
-#include "melody_bench.h"
+#include "melody_window.h"
 #include "player/melody_record.h"
 #include "record_mutator.h"
 
@@ -13,8 +13,8 @@ const fuzz::RecordShape& melodyShape() {
                                           "\"2 2\"", "\"19\"",  "\"20\"",   "\"16\"",    "\"0\"",   "75",      "0",
                                           "12632319", "255",    "#TRUE#",   "#FALSE#",   "\"a\"\"b\"", "\"Citt\xE0\""};
     static const fuzz::RecordShape shape = [] {
-        fuzz::MelodyWindow w;
-        return fuzz::shapeOf(w.composedRecord(), [](std::string_view c) { return readMelodyRecord(c).badLine; },
+        support::TestWindow w(fuzz::kMelodyWindow);
+        return fuzz::shapeOf(w.composeAndReveal(), [](std::string_view c) { return readMelodyRecord(c).badLine; },
                              kValues);
     }();
     return shape;

@@ -3,7 +3,7 @@
 //   fuzz_melody_seeds fuzz/corpus/melody
 #include <cstdio>
 
-#include "melody_bench.h"
+#include "melody_window.h"
 #include "player/melody_record.h"
 #include "seed_files.h"
 
@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
     }
-    MelodyWindow w;
-    const Lines composed = recordLines(w.composedRecord());
+    support::TestWindow w(kMelodyWindow);
+    const Lines composed = recordLines(w.composeAndReveal());
     // What only a record brings: a quoted, accented title, codes "3" and "1" with
     // steps of their own, chords 13..19, "Random" on; and an old file's bytes.
     const Lines awkward = with(composed, {{1, "\"Citt\xC3\xA0 \"\"d'oro\"\" \xE2\x99\xAA\""}, {6, "12632319"},

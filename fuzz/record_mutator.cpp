@@ -1,5 +1,7 @@
 #include "record_mutator.h"
 
+#include "support/record_lines.h"
+
 #include <algorithm>
 #include <cstring>
 #include <random>
@@ -7,6 +9,8 @@
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 
 namespace kelo::fuzz {
+
+using support::splitLines;
 
 namespace {
 
@@ -32,15 +36,6 @@ RecordShape shapeOf(std::string_view reference, int (*badLine)(std::string_view 
     RecordShape shape{{}, badLine, values};
     for (std::string_view line : splitLines(reference)) shape.reference.emplace_back(line);
     return shape;
-}
-
-std::vector<std::string_view> splitLines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    for (size_t p = 0, e; p < content.size(); p = e + 1) {
-        e = std::min(content.find('\n', p), content.size());
-        lines.push_back(content.substr(p, e - p - (e > p && content[e - 1] == '\r' ? 1 : 0)));
-    }
-    return lines;
 }
 
 size_t mutateRecord(uint8_t* data, size_t size, size_t maxSize, unsigned int seed, const RecordShape& shape) {

@@ -19,9 +19,6 @@ struct RecordShape {
     std::span<const char* const> values;  // whole lines worth trying anywhere
 };
 
-// The lines of a content without their line ends, as views into it.
-std::vector<std::string_view> splitLines(std::string_view content);
-
 // The shape of records like `reference`, a record the reader accepts.
 RecordShape shapeOf(std::string_view reference, int (*badLine)(std::string_view content),
                     std::span<const char* const> values);

@@ -9,15 +9,14 @@
 #include <vector>
 
 #include "platform/record_file.h"
+#include "support/record_lines.h"
 
 namespace kelo::fuzz {
 
-using Lines = std::vector<std::string>;
-
-// The lines of a record written with CR LF; line n is at [n - 1].
-Lines recordLines(const std::string& text);
-std::string join(const Lines& lines, const char* end = "\r\n");
-Lines with(Lines lines, std::vector<std::pair<int, std::string>> changes);
+using support::join;
+using support::Lines;
+using support::recordLines;
+using support::with;
 
 struct Seed {
     const char* name;

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "memory_files.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "promises.h"
@@ -19,7 +18,8 @@
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
-#include "window_snapshot.h"
+#include "support/test_window.h"
+#include "support/window_snapshot.h"
 
 using namespace kelo;
 using fuzz::require;
@@ -28,26 +28,25 @@ using fuzz::withCrLf;
 namespace {
 
 struct Bench {
-    HeadlessPlatform hp;
-    fuzz::MemoryFiles files;
-    Platform platform{hp.clock, hp.random, hp.timers, hp.sound, hp.dialogs, files, hp.display};
-    frmKeloTrundo15 window{platform};
+    support::TestWindow w{{.factory = true, .filesInMemory = true}};
+    HeadlessPlatform& hp = w.hp;
+    support::MemoryFiles& files = w.memory;
+    frmKeloTrundo15& window = w.f;
     std::string path;
     std::vector<RecordValue> factoryValues;
-    fuzz::WindowSnapshot factory;
+    support::WindowSnapshot factory;
 
     Bench() {
-        resetAllToFactory(window);
         path = userSettingsPath(window);
         factoryValues = collectSettingsRecord(window);
-        factory = fuzz::takeSnapshot(window);
+        factory = support::takeSnapshot(window);
     }
 };
 
 void checkRefused(Bench& b, std::string_view content, const SettingsRecordCheck& check) {
     require(check.badLine >= 1 && check.badLine <= kSettingsRecordLines, "a refusal names a line of the record");
     require(!check.reason.empty() && check.values.empty(), "a refusal says why and hands out no values");
-    require(fuzz::matchesSnapshot(b.window, b.factory), "a refused record changes no control");
+    require(support::matchesSnapshot(b.window, b.factory), "a refused record changes no control");
     require(b.hp.display.messages.size() == 1, "a refused record leaves one message");
     require(b.hp.display.messages[0].find("riga " + std::to_string(check.badLine) + ":") != std::string::npos,
             "the message names the refused line");
@@ -68,7 +67,7 @@ void checkAccepted(Bench& b, std::string_view content, const SettingsRecordCheck
     require(again.ok() && again.values == check.values, "a saved record reads back to the same values");
 
     applySettingsRecord(b.window, b.factoryValues);
-    require(fuzz::matchesSnapshot(b.window, b.factory), "a record changes nothing outside its own cells");
+    require(support::matchesSnapshot(b.window, b.factory), "a record changes nothing outside its own cells");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ find build-cov -name '*.gcda' -delete
 top=$(pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-find build-cov -name '*.gcda' -print0 | (cd "$work" && xargs -0 -r -n 64 gcov --json-format >/dev/null 2>&1)
+find "$top/build-cov" -name "*.gcda" -print0 | (cd "$work" && xargs -0 -r -n 64 gcov --json-format >/dev/null 2>&1 || true)
 python3 - "$work" "$top" <<'PY'
 import gzip, json, os, sys
 work, top = sys.argv[1], sys.argv[2]

@@ -6,7 +6,7 @@
 
 #include "platform/form.h"
 
-namespace kelo::testing {
+namespace kelo::support {
 
 struct DesktopTestForm : Form {
     explicit DesktopTestForm(Platform& p) : Form(p) {
@@ -50,4 +50,4 @@ struct DesktopTestForm : Form {
     std::vector<MouseArgs> args;
 };
 
-}  // namespace kelo::testing
+}  // namespace kelo::support

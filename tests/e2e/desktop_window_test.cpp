@@ -18,7 +18,7 @@
 #include "platform/desktop/twips.h"
 
 using namespace kelo;
-using kelo::testing::DesktopTestForm;
+using kelo::support::DesktopTestForm;
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "engine/pitch_names.h"
 #include "model/data_files.h"
 #include "player/score_display.h"
-#include "settings/factory_record.h"
+#include "support/record_lines.h"
 
-namespace kelo::testing {
+namespace kelo::support {
 
 namespace fs = std::filesystem;
 
@@ -29,24 +29,6 @@ std::string readFile(const fs::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-std::string recordWith(const std::string& record, const RecordEdits& edits, int upTo) {
-    std::vector<std::string> at{""};
-    for (size_t p = 0, e; (e = record.find("\r\n", p)) != std::string::npos; p = e + 2)
-        at.push_back(record.substr(p, e - p));
-    for (const auto& [line, text] : edits) at.at(static_cast<size_t>(line)) = text;
-    std::string s;
-    for (int n = 1; n <= upTo; ++n) s += at[static_cast<size_t>(n)] + "\r\n";
-    return s;
-}
-
-std::string factoryRecordWith(const RecordEdits& edits, int upTo) {
-    static const std::string factory = [] {
-        HeadlessPlatform scratch;
-        return FactorySettingsRecordText(scratch.platform);
-    }();
-    return recordWith(factory, edits, upTo);
 }
 
 fs::path makeDataTree(const fs::path& folder) {
@@ -84,6 +66,6 @@ void HeadlessProgram::startAndGreet() {
     hp.advance(2000 + 500 + 2500);
 }
 
-std::string HeadlessProgram::readFile(const std::string& relative) const { return testing::readFile(dir / relative); }
+std::string HeadlessProgram::readFile(const std::string& relative) const { return support::readFile(dir / relative); }
 
-}  // namespace kelo::testing
+}  // namespace kelo::support

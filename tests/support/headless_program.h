@@ -10,18 +10,13 @@
 #include "app/program.h"
 #include "platform/headless/headless_platform.h"
 
-namespace kelo::testing {
+namespace kelo::support {
 
 // Creates <folder>/Kelo 2020/ with every sub-folder, placeholder pictures and samples, the
 // marker file and the factory settings record; returns the data tree's root.
 std::filesystem::path makeDataTree(const std::filesystem::path& folder);
 std::filesystem::path freshFolder(const std::string& name);
 std::string readFile(const std::filesystem::path& path);
-
-// A record with some lines (1-based) replaced, cut after `upTo` lines.
-using RecordEdits = std::vector<std::pair<int, std::string>>;
-std::string recordWith(const std::string& record, const RecordEdits& edits, int upTo);
-std::string factoryRecordWith(const RecordEdits& edits = {}, int upTo = 1300);
 
 struct HeadlessProgram {
     explicit HeadlessProgram(const std::string& name);
@@ -38,4 +33,4 @@ struct HeadlessProgram {
     std::string readFile(const std::string& relative) const;
 };
 
-}  // namespace kelo::testing
+}  // namespace kelo::support

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace kelo::test {
+namespace kelo::support {
 
 double rms(const std::vector<double>& x, std::size_t start, std::size_t length) {
     const std::size_t end = std::min(x.size(), start + length);
@@ -42,4 +42,4 @@ double Stretch::powerAt(double hz) const {
 
 double keyHz(double key) { return 440.0 * std::pow(2.0, (key - 69.0) / 12.0); }
 
-}  // namespace kelo::test
+}  // namespace kelo::support

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace kelo::test {
+namespace kelo::support {
 
 // Root mean square of `length` samples from `start` (clipped to the signal).
 double rms(const std::vector<double>& x, std::size_t start, std::size_t length);
@@ -22,4 +22,4 @@ private:
 // Frequency of a MIDI key in equal temperament, A4 = key 69 = 440 Hz.
 double keyHz(double key);
 
-}  // namespace kelo::test
+}  // namespace kelo::support

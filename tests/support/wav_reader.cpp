@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-namespace kelo::test {
+namespace kelo::support {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::optional<WavSound> readWav(const std::filesystem::path& file) {
     return std::nullopt;
 }
 
-}  // namespace kelo::test
+}  // namespace kelo::support

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-namespace kelo::test {
+namespace kelo::support {
 
 struct WavSound {
     int sampleRate = 0;
@@ -18,4 +18,4 @@ struct WavSound {
 // Nothing when the file is missing or is not 16-bit PCM WAV.
 std::optional<WavSound> readWav(const std::filesystem::path& file);
 
-}  // namespace kelo::test
+}  // namespace kelo::support

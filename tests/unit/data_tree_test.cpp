@@ -25,9 +25,9 @@
 
 namespace fs = std::filesystem;
 using kelo::kPitchNames;
-using kelo::testing::readFile;
-using kelo::test::keyHz;
-using kelo::test::readWav;
+using kelo::support::readFile;
+using kelo::support::keyHz;
+using kelo::support::readWav;
 
 namespace {
 
@@ -63,8 +63,8 @@ Chord chordOf(std::string name) {
 
 // Power of each key from `lo` to `hi` over one second from 0.1 s, the best of three points
 // across its semitone.
-std::map<int, double> keyPowers(const kelo::test::WavSound& sound, int lo, int hi) {
-    const kelo::test::Stretch stretch(sound.mono, sound.sampleRate, 44100 / 10, 44100);
+std::map<int, double> keyPowers(const kelo::support::WavSound& sound, int lo, int hi) {
+    const kelo::support::Stretch stretch(sound.mono, sound.sampleRate, 44100 / 10, 44100);
     std::map<int, double> power;
     for (int key = lo; key <= hi; ++key)
         for (double detune : {-0.15, 0.0, 0.15}) power[key] = std::max(power[key], stretch.powerAt(keyHz(key + detune)));
@@ -99,8 +99,8 @@ constexpr Level kNoteLevel{0.25, 0.6, 0.015, 0.12};
 constexpr Level kChordLevel{0.15, 0.6, 0.02, 0.12};
 constexpr Level kStartLevel{0.3, 0.7, 0.05, 0.25};
 
-void expectLevel(const kelo::test::WavSound& sound, const std::string& name, const Level& level) {
-    const double firstSecond = kelo::test::rms(sound.mono, 0, static_cast<std::size_t>(sound.sampleRate));
+void expectLevel(const kelo::support::WavSound& sound, const std::string& name, const Level& level) {
+    const double firstSecond = kelo::support::rms(sound.mono, 0, static_cast<std::size_t>(sound.sampleRate));
     EXPECT_TRUE(sound.peak >= level.minPeak && sound.peak <= level.maxPeak) << name << ": peak " << sound.peak;
     EXPECT_TRUE(firstSecond >= level.minRms && firstSecond <= level.maxRms) << name << ": first second " << firstSecond;
 }
@@ -256,7 +256,7 @@ TEST_F(DataTree, NoteSamplesSoundTheirPitchesInTune) {
         const auto power = keyPowers(*sound, key - 7, key + 7);
         auto louder = [](const auto& a, const auto& b) { return a.second < b.second; };
         EXPECT_EQ(std::max_element(power.begin(), power.end(), louder)->first, key) << name;
-        const kelo::test::Stretch stretch(sound->mono, 44100, 44100 / 10, 44100);
+        const kelo::support::Stretch stretch(sound->mono, 44100, 44100 / 10, 44100);
         for (double off : {-0.25, 0.25}) EXPECT_GT(stretch.powerAt(keyHz(key)), stretch.powerAt(keyHz(key + off))) << name;
     }
 }
@@ -309,9 +309,9 @@ TEST_F(DataTree, VoiceAndStartSoundAreHeardAndShort) {
         const auto sound = readWav(tree("Kelo/" + name));
         ASSERT_TRUE(sound) << name;
         EXPECT_TRUE(sound->seconds() >= shortest && sound->seconds() <= longest) << name << ": " << sound->seconds();
-        EXPECT_GT(kelo::test::rms(sound->mono, 0, sound->mono.size()), 0.02) << name;
+        EXPECT_GT(kelo::support::rms(sound->mono, 0, sound->mono.size()), 0.02) << name;
         if (name == "Allarme.wav") {
-            EXPECT_GT(kelo::test::rms(sound->mono, 0, sound->sampleRate / 10), 0.01);
+            EXPECT_GT(kelo::support::rms(sound->mono, 0, sound->sampleRate / 10), 0.01);
             expectLevel(*sound, name, kStartLevel);
         }
     }

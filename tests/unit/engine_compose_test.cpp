@@ -10,12 +10,13 @@
 #include "app/compose_button.h"
 #include "engine/link_cases.h"
 #include "engine/rhythm_modules.h"
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "presets/link_presets.h"
 #include "settings/factory_defaults.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 namespace {
 
@@ -249,7 +250,7 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
 class ComposeInvariants : public ::testing::TestWithParam<SettingsCase> {};
 
 TEST_P(ComposeInvariants, HoldForEveryComposition) {
-    EngineWindow w(7);
+    TestWindow w({.seed = 7});
     GetParam().prepare(w.f);
     for (int i = 0; i < 3000; ++i) {
         // The user pages to some case between compositions.
@@ -269,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, ComposeInvariants, ::testing::ValuesIn(kSetting
 }  // namespace
 
 TEST(ComposeDriver, StopsPlaybackAndPreparesTheWindowForTheReveal) {
-    EngineWindow w;
+    TestWindow w;
     frmKeloTrundo15& f = w.f;
     f.lblPulsante[7].BackColor = ColoreSpento;  // no comment
     // A piece under way, with its chord names printed and the help text shown.
@@ -304,7 +305,7 @@ TEST(ComposeDriver, StopsPlaybackAndPreparesTheWindowForTheReveal) {
 }
 
 TEST(ComposeDriver, AsksThePersonaOncePerRevealOnlyWithCommentsOn) {
-    EngineWindow w;
+    TestWindow w;
     cmdIncisi_Click(w.f);
     ASSERT_EQ(w.hp.sound.events.size(), 4u);
     EXPECT_EQ(w.hp.sound.events[0], (SoundEvent{"mmcKelo", 1, "Close", 0}));
@@ -329,7 +330,7 @@ TEST(CopyGate, CopiesWithTheChanceOfTheRepeatSetting) {
     } cases[] = {{3, "16", true, 400, 1.0, 1.0}, {4, "1", true, 3200, 0.6 / 16, 1.4 / 16},
                  {5, "not a number", false, 400, 0.0, 0.005}};
     for (const Case& c : cases) {
-        EngineWindow w(c.seed);
+        TestWindow w({.seed = c.seed});
         w.f.lblRip.Caption = c.chance;
         w.f.lblFreqIncisi[0].BackColor = c.copyOn ? ColoreAcceso : ColoreSpento;
         setSwitches(w.f.lblInciso, 1, 15, false);
@@ -345,7 +346,7 @@ TEST(CopyGate, CopiesWithTheChanceOfTheRepeatSetting) {
         const double share = static_cast<double>(copied) / eligible;
         EXPECT_TRUE(share >= c.least && share <= c.most) << c.chance << ": " << share;
     }
-    EngineWindow w;
+    TestWindow w;
     w.f.lblRip.Caption = "not a number";
     EXPECT_THROW(cmdIncisi_Click(w.f), RuntimeError);
 }
@@ -356,7 +357,7 @@ TEST(CopyGate, CopiesWithTheChanceOfTheRepeatSetting) {
 // their first modules do.
 namespace {
 struct RestartScript {
-    EngineWindow w{11, 0, 0, 0};
+    TestWindow w{{.seed = 11, .clock = {0, 0, 0}}};
     RestartScript() {
         setSwitches(w.f.lblInciso, 1, 15, false);
         w.f.lblInciso[1].BackColor = ColoreAcceso;
@@ -415,7 +416,7 @@ TEST(NestedRestart, OuterCompositionGoesOnFromTheHarmonyOverTheInnerRhythm) {
 // says why; the next press counts its own restarts from zero.
 TEST(NestedRestart, StopsWithAClearErrorWhenThePoolsCannotGiveFourPairs) {
     for (auto [secondPool, why] : {std::pair{2, "restarted 1000 times"}, std::pair{1, "pair 2"}}) {
-        EngineWindow w;
+        TestWindow w;
         onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
         onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, secondPool);
         try {

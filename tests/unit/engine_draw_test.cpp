@@ -6,14 +6,15 @@
 #include "engine/harmony.h"
 #include "engine/song_form.h"
 #include "engine/weighted_draw.h"
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "model/random_draw.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 TEST(NumeroCasuale, StaysWithinOneToKAlsoWhenTheInnerValueIsNegative) {
-    EngineWindow w;
+    TestWindow w;
     for (auto draw : {NumeroCasuale, NumeroCasualeOra})
         for (int K : {1, 2, 3, 6, 7, 10, 12, 16, 56, 208, 32767})
             for (int hour : {0, 23})
@@ -29,7 +30,7 @@ TEST(NumeroCasuale, StaysWithinOneToKAlsoWhenTheInnerValueIsNegative) {
 }
 
 TEST(NumeroCasuale, FollowsTheRuleWithBothFloorsAndReadsTheClockAtEveryDraw) {
-    EngineWindow w;
+    TestWindow w;
     const struct {
         decltype(&NumeroCasuale) draw;
         int hour, minute, second;
@@ -57,7 +58,7 @@ TEST(NumeroCasuale, FollowsTheRuleWithBothFloorsAndReadsTheClockAtEveryDraw) {
 
 // Song forms 2, 5 and 9 on with weights 3, 0 and 4: ranges 1-3, 4-3 (empty), 4-7.
 TEST(EstrazionePesata, KeepsSourceOrderAndNeverDrawsAWeightOfZero) {
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     setSwitches(w.f.lblInciso, 1, 15, false);
     for (int i : {2, 5, 9}) w.f.lblInciso[i].BackColor = ColoreAcceso;
     w.f.lblFreqIncisi[2].Caption = "3";
@@ -76,7 +77,7 @@ TEST(EstrazionePesata, KeepsSourceOrderAndNeverDrawsAWeightOfZero) {
 }
 
 TEST(EstrazionePesata, ABadWeightIsTheRunTimeError) {
-    EngineWindow w;
+    TestWindow w;
     w.f.lblFreqIncisi[3].Caption = "1.5";
     EXPECT_THROW(cmdScegliInciso_Click(w.f), RuntimeError);
     w.f.lblFreqIncisi[3].Caption = "30000";
@@ -117,7 +118,7 @@ TEST(DrawWithoutWeight, StopsWithAnErrorNamingTheTable) {
     };
     for (const auto& [table, prepare] : cases)
         for (uint64_t seed = 1; seed <= 20; ++seed) {
-            EngineWindow w(seed);
+            TestWindow w({.seed = seed});
             prepare(w.f);
             auto before = settingsSnapshot(w.f);
             try {
@@ -130,7 +131,7 @@ TEST(DrawWithoutWeight, StopsWithAnErrorNamingTheTable) {
             EXPECT_EQ(settingsSnapshot(w.f), before) << table;
         }
 
-    EngineWindow w;
+    TestWindow w;
     zero(&frmKeloTrundo15::lblFreqIncisi, 1, 15)(w.f);
     const int drawn = w.hp.random.drawn;
     EXPECT_THROW(cmdScegliInciso_Click(w.f), RuntimeError);

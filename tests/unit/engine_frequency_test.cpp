@@ -7,10 +7,11 @@
 #include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/pivot_notes.h"
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 namespace {
 
@@ -36,14 +37,14 @@ void expectDrawnByWeight(int n, const std::function<std::string()>& draw, const 
 }  // namespace
 
 TEST(Frequencies, SongFormsOfWholeCompositionsAreEven) {
-    EngineWindow w(102);
+    TestWindow w({.seed = 102});
     Weights weights;
     for (int i = 1; i <= 15; ++i) weights[w.f.lblInciso[i].Caption] = 1;
     expectDrawnByWeight(3000, [&] { return cmdIncisi_Click(w.f), w.f.lblInciso[23].Caption; }, weights);
 }
 
 TEST(Frequencies, CadencesFollowTheirWeightsAndAZeroIsNeverDrawn) {
-    EngineWindow w(103);
+    TestWindow w({.seed = 103});
     Weights weights;
     for (int i = 1; i <= 13; ++i) {
         w.f.lblFreCad[i].Caption = i == 4 ? "0" : std::to_string(1 + (i * 5) % 16);
@@ -53,7 +54,7 @@ TEST(Frequencies, CadencesFollowTheirWeightsAndAZeroIsNeverDrawn) {
 }
 
 TEST(Frequencies, FinalNotesFollowTheirWeights) {
-    EngineWindow w(104);
+    TestWindow w({.seed = 104});
     auto draw = [&] { return ScegliNotaFinale(w.f), w.f.lblFine[0].Caption; };
     expectDrawnByWeight(12000, draw, {{"do'", 12}, {"SOL", 1}, {"MI", 2}, {"DO", 16}});
     w.f.lblNotafinale[1].Caption = "0";

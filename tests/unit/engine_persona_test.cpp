@@ -4,15 +4,16 @@
 
 #include <set>
 
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "player/persona.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 // Each comment closes the line said before it and plays its own.
 TEST(Persona, SpeaksEachLineOnceACycleAndNeverTwiceInARow) {
-    EngineWindow w(5);
+    TestWindow w({.seed = 5});
     std::vector<int> lines{1};  // the greeting
     for (int i = 0; i < 12 * 20; ++i) {
         w.f.lblKeloPrecedente.BackColor = ColoreKeloPronto;  // the reveal ended
@@ -36,7 +37,7 @@ TEST(Persona, SpeaksEachLineOnceACycleAndNeverTwiceInARow) {
 }
 
 TEST(Persona, SaysNothingWhenNotReadyAndGivesUpSilentlyAfterAThousandTries) {
-    EngineWindow w;
+    TestWindow w;
     w.f.lblKeloPrecedente.BackColor = ColoreAcceso;  // the reveal has not ended
     cmdKelo_Click(w.f);
     EXPECT_EQ(w.f.lblK.Caption, "0");

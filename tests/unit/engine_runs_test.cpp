@@ -34,8 +34,8 @@ TEST_F(Runs, StatisticsCountThePoolsPastSixteenBitsAndLeaveTheMelodyAlone) {
 
 TEST_F(Runs, TheSelfTestCountsEveryCompositionThatRestarted) {
     // Four modules in each pool: two equal pairs in about one composition of four.
-    enginetest::onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 3, 4}, 4);
-    enginetest::onlyModules(f.lblModuloB, f.lblFreIncB, {1, 2, 3, 4}, 4);
+    support::onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 3, 4}, 4);
+    support::onlyModules(f.lblModuloB, f.lblFreIncB, {1, 2, 3, 4}, 4);
     int restarts = 0, restarted = 0;
     auto compose = f.on(f.cmdIncisi).Click;
     f.on(f.cmdIncisi).Click = [&](int i) { ++restarts, compose(i); };  // only a restart raises the click

@@ -11,11 +11,12 @@
 #include "engine/rhythm_modules.h"
 #include "engine/song_form.h"
 #include "engine/tempo.h"
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "presets/link_presets.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST(SectionCopy, CopiesTheSourceSectionOntoItsTargetUnlessTheTargetEndsOnADotte
     for (const Case& c : cases) {
         for (bool dotted : {false, true}) {
             SCOPED_TRACE(std::string(c.form) + (dotted ? " dotted" : ""));
-            EngineWindow w;
+            TestWindow w;
             markedMelody(w.f, c.form);
             if (dotted) w.f.lblDueQuarti[4 * std::max(c.t, 1)].Caption = "RP";  // the target's last half-bar
             std::vector<std::string> before{joined(w.f.lblAccomp, 1, 16)};
@@ -61,7 +62,7 @@ TEST(SectionCopy, CopiesTheSourceSectionOntoItsTargetUnlessTheTargetEndsOnADotte
 }
 
 TEST(ModuleLists, ACountBelowTheModulesOnLeavesTheRestOutOfTheDraw) {
-    EngineWindow w(10);
+    TestWindow w({.seed = 10});
     w.f.lblFreqInc[25].Caption = "8";  // thirteen on, eight counted
     for (int i = 0; i < 200; ++i) {
         ASSERT_NO_THROW(cmdIncisi_Click(w.f)) << i;
@@ -88,7 +89,7 @@ void poolOfOne(frmKeloTrundo15& f) {
 }  // namespace
 
 TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAndAfterTheFourthPairStartsOver) {
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     poolOfOne(w.f);
     Command1_Click(w.f);
     for (int t = 0; t < 100; ++t) w.hp.random.push({uFor(5, 40)});  // every try on the first candidate
@@ -109,7 +110,7 @@ TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAndAfterTheFourthPairStartsOve
 }
 
 TEST(PairDraw, AnEmptyPoolIsAClearError) {
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     poolOfOne(w.f);
     w.f.lblScegliModulo[4].BackColor = ColoreSpento;
     Command1_Click(w.f);
@@ -122,7 +123,7 @@ TEST(PairDraw, AnEmptyPoolIsAClearError) {
 }
 
 TEST(Accompaniment, PicksTheCodeByChordPivotAndDrawAndLeavesTheCadenceAlone) {
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     setColumn(w.f.lblArmonie, "DO+|DO+|SOL+|SOL+|FA+|FA+|FA+|FA+|FA+|DO+|SOL+|DO+|x|x|x|x");
     setColumn(w.f.lblPerno, "DO|MI|si||LA||||do'|SOL|re'||DO|DO|DO|DO");
     for (int j = 13; j <= 16; ++j) w.f.lblAccomp[j].Caption = "c";
@@ -137,7 +138,7 @@ TEST(Accompaniment, PicksTheCodeByChordPivotAndDrawAndLeavesTheCadenceAlone) {
 // which no rhythm module has, and it becomes the whole note.
 TEST(Pivots, AWholeNoteAtFifteenEndsOnDO) {
     for (const char* code : {"4", "3"}) {
-        EngineWindow w;
+        TestWindow w;
         setColumn(w.f.lblDueQuarti, "2|2|2|2|2|2|2|2|2|2|2|2|2|2|" + std::string(code) + "|2");
         setColumn(w.f.lblArmonie, "DO+|FA+|SOL+|DO+|DO+|FA+|SOL+|DO+|DO+|FA+|SOL+|DO+|DO+|SOL+|SOL+|");
         w.f.lblArmonie[16].Visible = true;
@@ -152,7 +153,7 @@ TEST(Pivots, AWholeNoteAtFifteenEndsOnDO) {
 }
 
 TEST(Pivots, FinalWeightsOfZeroLeaveOnlyDOAndOnlyTheTextZeroExcludes) {
-    EngineWindow w;
+    TestWindow w;
     for (int i = 1; i <= 3; ++i) w.f.lblNotafinale[i].Caption = "0";
     // "00" is a weight of 0 that still takes its (empty) range; "0" leaves do' out.
     for (auto [zero, first] : {std::pair{"0", "DO 1 16"}, std::pair{"00", "do' 1 0"}}) {
@@ -183,7 +184,7 @@ void oneLinkHalfBar(frmKeloTrundo15& f, int j, const char* code, const char* piv
 
 // Case 5 (MI under DO+) before SOL is row 6 of the case: only its weights count.
 TEST(Links, TheRowOfTheNextPivotSetsTheOdds) {
-    EngineWindow w(21);
+    TestWindow w({.seed = 21});
     for (int c = 1; c <= 8; ++c) w.f.lblCollegamento[400 + 40 + c].Caption = c == 2 ? "4" : c == 7 ? "12" : "X";
     std::map<std::string, int> seen;
     const int n = 4000;
@@ -203,7 +204,7 @@ TEST(Links, TheRowOfTheNextPivotSetsTheOdds) {
 // 16 stops at the last slot where its code would reach past it.
 TEST(Links, SlotsFollowTheCodeTable) {
     for (const char* last : {"3", "4"}) {
-        EngineWindow w;
+        TestWindow w;
         setColumn(w.f.lblDueQuarti, "4|0|1 P|P 1|3|2|1|2|3|0|2|2|2|2|2|" + std::string(last));
         for (int j = 1; j <= 16; ++j) {
             w.f.lblPerno[j].Caption = j % 2 ? "SOL" : "MI";
@@ -224,7 +225,7 @@ TEST(Links, SlotsFollowTheCodeTable) {
 // A forbidden row (eight "X") before the next pivot: the half-bar keeps its
 // pivot alone instead of dividing by a total of 0.
 TEST(Links, AForbiddenRowKeepsThePivotAloneWithoutADraw) {
-    EngineWindow w;
+    TestWindow w;
     ImpostaCollegamentiDefault(w.f);
     // Case 2 (DO under DO+) before SI: a row the pivot matrix forbids.
     for (int c = 1; c <= 8; ++c) ASSERT_EQ(w.f.lblCollegamento[160 + 56 + c].Caption, "X");
@@ -239,7 +240,7 @@ TEST(Links, AForbiddenRowKeepsThePivotAloneWithoutADraw) {
 }
 
 TEST(LinkCases, LoadOnlyAnExactCaseNumber) {
-    EngineWindow w;
+    TestWindow w;
     for (const char* bad : {"0", "14", "", "02", "1 ", "X"}) {
         w.f.lblCercaNota[0].Caption = bad;
         CaricaCasoCollegamento(w.f);
@@ -258,7 +259,7 @@ TEST(Tempo, TheIntervalHalvesEveryFiveLevelsAndTheDrawIsTriangular) {
     }
     // Every draw r of 1..56 picks a level 2..15, lower as r grows, level L
     // min(L - 1, 16 - L) times: 8 and 9 the likeliest.
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     std::map<int, int> times;
     int previous = 15;
     for (int r = 1; r <= 56; ++r) {

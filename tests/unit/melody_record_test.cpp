@@ -3,6 +3,7 @@
 #include "player/melody_files.h"
 #include "player/melody_record.h"
 #include "player_test_support.h"
+#include "support/record_lines.h"
 
 using namespace kelo;
 using namespace kelo::playertest;
@@ -62,8 +63,8 @@ std::string lfOnly(const std::string& s) {
 }
 
 // A good record with its 1-based lines replaced.
-std::string edited(const kelo::testing::RecordEdits& edits, int upTo = kMelodyRecordLines) {
-    return kelo::testing::recordWith(kGolden, edits, upTo);
+std::string edited(const kelo::support::LineEdits& edits, int upTo = kMelodyRecordLines) {
+    return kelo::support::recordWith(kGolden, edits, upTo);
 }
 
 }  // namespace
@@ -101,7 +102,7 @@ TEST_F(MelodyRecord, SavesEveryFieldAndLoadsItBackRevealedWithTheSameChordNamesA
 }
 
 TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddGoodOneLoads) {
-    using kelo::testing::factoryRecordWith;
+    using kelo::support::factoryRecordWith;
     const struct {
         int button;  // 2 a melody, 4 a profile
         const char* what;

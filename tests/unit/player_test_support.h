@@ -8,26 +8,27 @@
 #include <optional>
 #include <string>
 
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "platform/dispatch.h"
 #include "support/headless_program.h"
-#include "support/window_state.h"
+#include "support/window_snapshot.h"
 
 namespace kelo::playertest {
 
 namespace fs = std::filesystem;
-using enginetest::joined;
-using enginetest::setColumn;
-using kelo::testing::readFile;
+using support::joined;
+using support::setColumn;
+using kelo::support::readFile;
 
 struct Player : ::testing::Test {
-    testing::HeadlessProgram p{"player"};
+    support::HeadlessProgram p{"player"};
     frmKeloTrundo15& f = p.f;
     fs::path melodie = p.dir / "Kelo 2020" / "Melodie";
     fs::path profili = p.dir / "Kelo 2020" / "Impostazioni";
 
     void SetUp() override { p.startAndGreet(); }
-    std::string state() const { return testing::windowState(f); }
+    std::string state() const { return support::windowState(f); }
     // Rhythm codes and accompaniment per half-bar, pitches per note slot, each as "a|b|c".
     void melody(const std::string& codes, const std::string& notes, const std::string& accomp = "") {
         setColumn(f.lblDueQuarti, codes);

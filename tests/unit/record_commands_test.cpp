@@ -41,7 +41,7 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     composeAndStop();
     f.lblScritteVarie[75].Caption = "mio";
     f.lblCollegamento[80 * 5 + 3].Caption = "7";
-    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = enginetest::settingsSnapshot(f);
+    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = support::settingsSnapshot(f);
     press(1, other / "m.txt");
     press(3, other / "p.txt");
     EXPECT_EQ(readFile(melodie / "m.txt") + readFile(profili / "p.txt"), "escaesca");
@@ -55,7 +55,7 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     press(2, other / "m.txt");
     p.hp.advance(16 * 105);
     EXPECT_TRUE(p.hp.display.messages.empty());
-    EXPECT_EQ(enginetest::settingsSnapshot(f), settings);
+    EXPECT_EQ(support::settingsSnapshot(f), settings);
     EXPECT_EQ(f.lblCollegamento[3].Caption, "7");  // the page shows the loaded bank
     EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
 }

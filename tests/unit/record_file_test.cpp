@@ -51,7 +51,7 @@ TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackThe
 }
 
 TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
-    fs::path dir = kelo::testing::freshFolder("local-files");
+    fs::path dir = kelo::support::freshFolder("local-files");
     fs::create_directories(dir / "Kelo 2020" / "Dati");
     LocalFileSystem files(dir);
     ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "first"));
@@ -66,7 +66,7 @@ TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
 }
 
 TEST(LocalFiles, DrivePathsExistOnlyUnderADriveRoot) {
-    fs::path dir = kelo::testing::freshFolder("drive");
+    fs::path dir = kelo::support::freshFolder("drive");
     fs::create_directories(dir / "C" / "Programmi" / "Kelo 2020" / "Dati");
     { std::ofstream(dir / "C" / "Programmi" / "Kelo 2020" / "Dati" / "m.ini") << "x"; }
     LocalFileSystem noDrive(dir);

@@ -6,14 +6,15 @@
 #include "model/pivot_grid.h"
 #include "settings/reachable_links.h"
 #include "settings/settings_check.h"
+#include "support/record_lines.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
 
 namespace {
 
-using Edits = kelo::testing::RecordEdits;
-using kelo::testing::factoryRecordWith;
+using Edits = kelo::support::LineEdits;
+using kelo::support::factoryRecordWith;
 
 constexpr const char* kOff = "16777215";
 

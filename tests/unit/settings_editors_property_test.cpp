@@ -17,7 +17,7 @@
 using namespace kelo;
 
 TEST(SettingsEditorsProperty, RandomPressesHoldsAndReleasesLeaveUsableSettingsThatSurviveTheExitSave) {
-    kelo::testing::HeadlessProgram p("editors-property");
+    kelo::support::HeadlessProgram p("editors-property");
     p.startAndGreet();
     frmKeloTrundo15& f = p.f;
     std::vector<std::vector<Label*>> tables{{&f.lblRip}, {&f.lblModo}};

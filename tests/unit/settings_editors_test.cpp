@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "model/cell_access.h"
 #include "platform/dispatch.h"
 #include "settings/factory_defaults.h"
 
 using namespace kelo;
-using enginetest::settingsSnapshot;
+using support::settingsSnapshot;
 using W = frmKeloTrundo15;
 
 namespace {
@@ -19,7 +20,7 @@ namespace {
 constexpr const char* kEdited = "modificati dall'Utente";
 
 struct Editors : ::testing::Test {
-    enginetest::EngineWindow w;
+    support::TestWindow w;
     W& f = w.f;
     Editors() { resetAllToFactory(f); }
 
@@ -92,7 +93,7 @@ TEST_F(Editors, SwitchesKeepTheirCountsAndRefuseTheLastOnesWhileInertItemsDoNoth
         return std::vector<RecordValue>(v.begin() + 29, v.begin() + 57);  // lines 30 to 57
     };
     const std::vector<RecordValue> second = secondList();
-    enginetest::onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 3, 4, 5}, 5);
+    support::onlyModules(f.lblModulo, f.lblFreqInc, {1, 2, 3, 4, 5}, 5);
     click(f.lblModulo[5]);
     EXPECT_EQ(f.lblFreqInc[25].Caption + f.lblFreqInc[26].Caption, "44");
     name() = kFactoryProfileName;
@@ -113,7 +114,7 @@ TEST_F(Editors, SwitchesKeepTheirCountsAndRefuseTheLastOnesWhileInertItemsDoNoth
     for (auto [switches, count, n] : {std::tuple{&f.lblCadenza, 0, 13}, std::tuple{&f.lblInciso, 16, 15}}) {
         for (int k : {2, 3, 4}) click((*switches)[k]);
         EXPECT_EQ((*switches)[count].Caption, std::to_string(n - 3));
-        enginetest::setSwitches(*switches, 2, n, false);
+        support::setSwitches(*switches, 2, n, false);
         (*switches)[count].Caption = "1";
         click((*switches)[1]);
         EXPECT_TRUE(isOn((*switches)[1]) && (*switches)[count].Caption == "1");

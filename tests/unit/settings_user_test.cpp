@@ -8,10 +8,11 @@
 #include "model/main_window.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
+#include "support/record_lines.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
-using namespace kelo::testing;
+using namespace kelo::support;
 namespace fs = std::filesystem;
 
 // A missing file, or one that is empty, short, malformed, disagrees or goes bad only at

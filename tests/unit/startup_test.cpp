@@ -7,10 +7,11 @@
 #include "model/data_files.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
+#include "support/record_lines.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
-using kelo::testing::HeadlessProgram;
+using kelo::support::HeadlessProgram;
 
 TEST(StartUp, TheRoadHandsOverAfterTheDrawnSplashDelayAndUnlocksTheWindowAtTheGreeting) {
     HeadlessProgram p("startup-road");
@@ -76,8 +77,8 @@ TEST(StartUp, TheLastInstallRootWithTheMarkerWinsForBothWindows) {
     namespace fs = std::filesystem;
     fs::path drive = p.dir / "drive";
     p.hp.files.setDriveRoot(drive);
-    fs::path tree = kelo::testing::makeDataTree(drive / "C" / "Programmi");
-    std::ofstream(tree / "Dati" / "User.txt", std::ios::binary) << kelo::testing::factoryRecordWith({{89, "\"3\""}});
+    fs::path tree = kelo::support::makeDataTree(drive / "C" / "Programmi");
+    std::ofstream(tree / "Dati" / "User.txt", std::ios::binary) << kelo::support::factoryRecordWith({{89, "\"3\""}});
     fs::create_directories(drive / "C" / "Program Files" / "Kelo 2020" / "Dati");
     std::ofstream(drive / "C" / "Program Files" / "Kelo 2020" / "Dati" / kMarkerFile) << "x";
     p.startAndGreet();

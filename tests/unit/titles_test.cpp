@@ -4,14 +4,15 @@
 
 #include <set>
 
-#include "engine_test_support.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "model/cell_access.h"
 #include "platform/dispatch.h"
 #include "titles/title_lists.h"
 #include "titles/title_types.h"
 
 using namespace kelo;
-using namespace kelo::enginetest;
+using namespace kelo::support;
 
 namespace {
 int markedTypes(frmKeloTrundo15& f) {
@@ -22,7 +23,7 @@ int markedTypes(frmKeloTrundo15& f) {
 
 // Presses "Titoli" n times from the start state and gives the types drawn; after
 // each press the count, the marks and the title agree.
-std::vector<int> pressTitoli(EngineWindow& w, int n) {
+std::vector<int> pressTitoli(TestWindow& w, int n) {
     std::vector<int> types;
     for (int i = 0; i < n; ++i) {
         w.f.TxtTitolo.Text.clear();
@@ -45,7 +46,7 @@ void expectCycles(const std::vector<int>& types) {
 
 TEST(Titles, EveryTypeOnceACycleNeverTwiceInARowAndThePersonasMarksLeftAlone) {
     for (uint64_t seed : {1, 2, 3}) {
-        EngineWindow w(seed);
+        TestWindow w({.seed = seed});
         for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BorderStyle = static_cast<int16_t>(t % 2);
         expectCycles(pressTitoli(w, 10 * 24));
         for (int t = 1; t <= 24; ++t) EXPECT_EQ(w.f.lblScegliTitolo[t].BorderStyle, t % 2) << t;
@@ -56,7 +57,7 @@ TEST(Titles, EveryTypeOnceACycleNeverTwiceInARowAndThePersonasMarksLeftAlone) {
 // from the third title on: a thousand draws, then the first acceptable type. Here
 // a cycle has just ended on that same type.
 TEST(Titles, AStuckRandomSourceStillEndsEveryChoiceWithTheCycleKept) {
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BackColor = ColoreAcceso;
     w.f.lblScegliTitolo[0].Caption = "24";
     w.f.lblTipologiaTitolo.Caption = "1";
@@ -77,7 +78,7 @@ TEST(Titles, EveryTypeDrawsThePrefixThenTheWordOverTheirWholeLists) {
         "I tre moschettieri", "Sulla spiaggia", "I Nibelunghi", "Le imprese di Ercole", "Nel bosco", "Serenata",
         "Wolfgang", "Riflessi dorati", "Alba sul mare", "Saltando coi canguri", "Alè!", "I ricordi di Marco",
         "La Creazione", "La guerra dei soldatini"};
-    EngineWindow w(1, 0, 0, 0);
+    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
     auto title = [&](int type, int prefix, int word) {  // drawn at 00:00:00
         const TitleLists& l = titleLists(type);
         w.f.lblTipologiaTitolo.Caption = std::to_string(type);
@@ -100,7 +101,7 @@ TEST(Titles, EveryTypeDrawsThePrefixThenTheWordOverTheirWholeLists) {
 }
 
 TEST(Titles, TypeTextsOutsideOneToTwentyFourLeaveTheTitle) {
-    EngineWindow w;
+    TestWindow w;
     for (const char* type : {"0", "25", "-1", "01", " 1", "1 ", "1.0", "abc", ""}) {
         w.f.TxtTitolo.Text = "Il titolo di prima";
         w.f.lblTipologiaTitolo.Caption = type;
@@ -119,7 +120,7 @@ TEST(Titles, UnreadableOrDisagreeingCellsStartOverInsteadOfStopping) {
         const char* countAfter;
     } rows[] = {{"abc", "3", 3, "4"}, {"", "0", 0, "1"}, {"5", "x", 5, "1"}, {"5", "30", 24, "1"}, {"5", "3", 24, "1"}};
     for (const Row& r : rows) {
-        EngineWindow w;
+        TestWindow w;
         for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BackColor = t <= r.marked ? ColoreAcceso : ColoreSpento;
         w.f.lblTipologiaTitolo.Caption = r.type;
         w.f.lblScegliTitolo[0].Caption = r.count;

@@ -1,6 +1,6 @@
-#include "window_snapshot.h"
+#include "support/window_snapshot.h"
 
-namespace kelo::fuzz {
+namespace kelo::support {
 
 namespace {
 
@@ -66,4 +66,19 @@ bool matchesSnapshot(const Form& form, const WindowSnapshot& s) {
     return same;
 }
 
-}  // namespace kelo::fuzz
+std::string windowState(const Form& form) {
+    const WindowSnapshot snapshot = takeSnapshot(form);
+    std::string s;
+    for (size_t i = 0; i < snapshot.controls.size(); ++i) {
+        const Control& c = *form.zOrder()[i].control;
+        const ControlState& k = snapshot.controls[i];
+        s += std::string(c.Name) + "(" + std::to_string(c.Index) + ") " + (k.visible ? "v" : "-") +
+             (k.enabled ? "e" : "-") + " " + std::to_string(k.back) + " " + std::to_string(k.fore) + " " +
+             std::to_string(k.border) + " [" + k.text + "]\n";
+    }
+    for (size_t i = 0; i < snapshot.timersOn.size(); ++i)
+        s += std::string(form.timers()[i]->Name) + (snapshot.timersOn[i] ? " on\n" : " off\n");
+    return s;
+}
+
+}  // namespace kelo::support

@@ -1,35 +1,17 @@
 #pragma once
-// A main window on the headless backend for the engine tests, and fixtures that
-// put the settings into shapes the design values do not have.
+// Reading and writing a window's cells in the few shapes the tests need.
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/bind_events.h"
 #include "engine/link_cases.h"
 #include "engine/pitch_names.h"
 #include "model/colours.h"
 #include "model/main_window.h"
-#include "platform/headless/headless_platform.h"
 #include "settings/settings_record.h"
 
-namespace kelo::enginetest {
-
-// The window at its start-up state: design values with the page of link case 2
-// on show, a seeded generator and a clock that stands still.
-struct EngineWindow {
-    explicit EngineWindow(uint64_t seed = 1, int hour = 10, int minute = 17, int second = 42) : f(hp.platform) {
-        hp.random.reseedFallback(seed);
-        hp.clock.freezeTimeOfDay(true);
-        hp.clock.setTimeOfDay(hour, minute, second);
-        BindEvents(f);
-        CaricaPaginaCollegamento(f);
-        f.cmdIncisi.Enabled = true;
-    }
-    HeadlessPlatform hp;
-    frmKeloTrundo15 f;
-};
+namespace kelo::support {
 
 // With the clock at 00:00:00, NumeroCasuale(K) = floor(K u) + 1: the u that gives r.
 inline float uFor(int r, int K) { return (static_cast<float>(r) - 0.5f) / static_cast<float>(K); }
@@ -77,4 +59,4 @@ inline void onlyModules(ControlArray<Label>& list, ControlArray<Label>& weights,
     weights[26].Caption = std::to_string(poolSize);
 }
 
-}  // namespace kelo::enginetest
+}  // namespace kelo::support

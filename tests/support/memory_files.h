@@ -5,7 +5,7 @@
 
 #include "platform/services.h"
 
-namespace kelo::fuzz {
+namespace kelo::support {
 
 class MemoryFiles : public FileSystem {
 public:
@@ -18,4 +18,4 @@ public:
     std::map<std::string, std::string, std::less<>> files;
 };
 
-}  // namespace kelo::fuzz
+}  // namespace kelo::support

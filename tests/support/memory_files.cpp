@@ -1,6 +1,6 @@
-#include "memory_files.h"
+#include "support/memory_files.h"
 
-namespace kelo::fuzz {
+namespace kelo::support {
 
 std::optional<std::string> MemoryFiles::readAll(std::string_view dataPath) {
     auto it = files.find(dataPath);
@@ -22,4 +22,4 @@ bool MemoryFiles::moveAside(std::string_view dataPath, std::string_view suffix) 
     return true;
 }
 
-}  // namespace kelo::fuzz
+}  // namespace kelo::support

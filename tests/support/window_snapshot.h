@@ -1,11 +1,13 @@
 #pragma once
-// What every control of a window shows, to tell whether anything changed.
+// What every control of a window shows and which timers run, to tell whether
+// anything changed: a snapshot is fast to compare (the fuzzers take one per
+// input), its text names every control for a test's failure message.
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
 
-namespace kelo::fuzz {
+namespace kelo::support {
 
 struct ControlState {
     bool visible = true, enabled = true;
@@ -21,7 +23,9 @@ struct WindowSnapshot {
 };
 
 WindowSnapshot takeSnapshot(const Form& form);
-// Compares without building a second snapshot: this runs once per fuzz input.
+// Compares without building a second snapshot.
 bool matchesSnapshot(const Form& form, const WindowSnapshot& s);
+// One line per control and timer: two equal texts mean that nothing changed.
+std::string windowState(const Form& form);
 
-}  // namespace kelo::fuzz
+}  // namespace kelo::support
