@@ -45,8 +45,9 @@ inline std::string section(frmKeloTrundo15& f, int s) {
     return t;
 }
 
-// Switches a list of cells on or off by background.
-inline void setSwitches(ControlArray<Label>& a, int lo, int hi, bool on) {
+// Switches a list of cells (or lights) on or off by background.
+template <class C>
+void setSwitches(ControlArray<C>& a, int lo, int hi, bool on) {
     for (int i = lo; i <= hi; ++i) a[i].BackColor = on ? ColoreAcceso : ColoreSpento;
 }
 
