@@ -71,28 +71,6 @@ TEST_F(Reveal, DrawsOnePictureForEveryCodeAndPitchEmptyStaffForTheUnknownAndNoth
     EXPECT_EQ(f.ImgNota[32].Picture + " " + f.ImgNota[33].Picture, grafica + "vuoto.jpg clef");
 }
 
-TEST_F(Reveal, PrintsAChordNameWhereTheChordChangesAndEndsAHalfNoteOnDo) {
-    const std::array<const char*, 3> cases[] = {  // chords, rhythm of half-bar 16, names printed
-        {"DO+|DO+|FA+|FA+|SOL+|SOL+|DO+|||FA+|FA+|DO+|SOL+|SOL+|FA+|DO+", "2",
-         "DO+||FA+||SOL+||DO+|||FA+||DO+|SOL+||FA+|DO+"},
-        {"DO+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|DO+|SOL+|SOL+|SOL+", "2", "DO+|FA+|||||||||||DO+|SOL+||DO+"},
-        {"DO+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|FA+|DO+|SOL+|SOL+|SOL+", "1 1", "DO+|FA+|||||||||||DO+|SOL+||"},
-        {"DO+|||||||||||||SOL+|SOL+|", "2", "DO+|||||||||||||SOL+||DO+"},
-    };
-    for (const auto& [chords, last, shown] : cases) {
-        melody("2|2|2|2|2|2|2|2|2|2|2|2|2|2|2|" + std::string(last), "DO");
-        setColumn(f.lblArmonie, chords);
-        for (int j = 1; j <= 16; ++j) f.lblArmonie[j].Visible = false;
-        f.lblMem.Caption.clear();
-        f.lblStoComponendo.Caption = "16";
-        TmrMostraMelodia_Timer(f);
-        std::string printed;
-        for (int j = 1; j <= 16; ++j)
-            printed += (j > 1 ? "|" : "") + (f.lblArmonie[j].Visible ? f.lblArmonie[j].Caption : "");
-        EXPECT_EQ(printed, shown) << chords;
-    }
-}
-
 // The loader's cells: the record's melody, title and accompaniment, its chord names
 // turned into marks. A missing or unreadable picture or sample leaves a gap, and
 // the first one of the run is named once.

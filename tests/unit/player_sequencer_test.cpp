@@ -150,3 +150,57 @@ TEST_F(Playback, TheOptionLabelButtonsSwitchAndDoWhatTheySay) {
     press(f.lblPulsante[3]);
     EXPECT_TRUE(f.lblPulsante[3].Caption == ">" && f.lblPulsante[3].BackColor == ColoreSpento && !f.TmrAudio.Enabled());
 }
+
+// Each option label-button pressed at step 10 and again at step 30 of a piece with
+// a chord on every half-bar: whether each press reaches it, the chords sounded
+// after each press, the lights lit then, and how the piece ends ("Bis").
+TEST(Options, EveryLabelButtonPressedTwiceDuringAPiece) {
+    const char* expected[8] = {
+        "yes yes, chords 5 8, lights 1 0, compose",   // mode: "Ripeti", then "Singolo e >"
+        "no no, chords 5 8, lights 1 0, replay",      // "Indicatori": locked while a piece plays
+        "no no, chords 5 8, lights 1 0, replay",      // "Subito": hidden
+        "yes yes, chords 0 10, lights 0 1, playing",  // stop, then play again from step 1
+        "yes yes, chords 0 8, lights 1 0, replay",    // "Accordi" off, then on
+        "yes yes, chords 5 6, lights 1 1, playing",   // "Random" on, then off: the user's 114 ms
+        "no no, chords 5 8, lights 1 0, replay",      // "Minore": hidden
+        "yes yes, chords 5 8, lights 1 0, replay",    // "Commenti"
+    };
+    for (int item = 0; item <= 7; ++item) {
+        support::HeadlessProgram p("options");
+        p.startAndGreet();
+        frmKeloTrundo15& f = p.f;
+        f.TmrAudio.SetInterval(T);
+        setColumn(f.lblDueQuarti, "2|2|2|2|2|2|2|2|2|2|2|2|2|2|2|2");
+        setColumn(f.lblMelos, "DO||RE||MI||FA||DO||RE||MI||FA||DO||RE||MI||FA||DO||RE||MI||FA|");
+        setColumn(f.lblAccomp, "1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16");
+        f.lblInciso[27].Caption = "A";
+        size_t seen = 0;
+        auto chords = [&] {
+            int n = 0;
+            for (; seen < p.hp.sound.events.size(); ++seen)
+                n += p.hp.sound.events[seen].player == "mmcAccordi" && p.hp.sound.events[seen].command == "Play";
+            return std::to_string(n);
+        };
+        auto lights = [&] {
+            int n = 0;
+            for (int k = 1; k <= 32; ++k) n += f.ShpIndicatore[k].BackColor == ColoreAcceso;
+            return std::to_string(n);
+        };
+        ASSERT_TRUE(deliverClick(f.lblPulsante[3]));
+        p.hp.advance(10 * T);
+        chords();
+        const bool first = deliverClick(f.lblPulsante[item]);
+        p.hp.advance(20 * T);
+        const std::string between = chords(), lit = lights();
+        const bool second = deliverClick(f.lblPulsante[item]);
+        p.hp.advance(38 * T);
+        const std::string end = f.TmrReplay.Enabled()          ? "replay"
+                                : f.TmrMostraMelodia.Enabled() ? "compose"
+                                : f.TmrAudio.Enabled()         ? "playing"
+                                                               : "stop";
+        EXPECT_EQ(std::string(first ? "yes " : "no ") + (second ? "yes" : "no") + ", chords " + between + " " +
+                      chords() + ", lights " + lit + " " + lights() + ", " + end,
+                  expected[item])
+            << "lblPulsante(" << item << ")";
+    }
+}
