@@ -13,22 +13,21 @@
 using namespace kelo;
 using namespace kelo::support;
 
-TEST(NumeroCasuale, StaysWithinOneToKAlsoWhenTheInnerValueIsNegative) {
-    TestWindow w;
-    for (auto draw : {NumeroCasuale, NumeroCasualeOra})
-        for (int K : {1, 2, 3, 6, 7, 10, 12, 16, 56, 208, 32767})
-            for (int hour : {0, 23})
-                for (int minute : {0, 1, 59})
-                    for (int second : {0, 30, 59})
-                        for (float u : {0.0f, 1e-7f, 0.25f, 0.5f, 0.99999994f}) {
-                            w.hp.clock.setTimeOfDay(hour, minute, second);
-                            w.hp.random.push({u});
-                            int r = draw(w.f, K);
-                            EXPECT_TRUE(r >= 1 && r <= K)
-                                << r << " of " << K << " at " << hour << ":" << minute << ":" << second << " u=" << u;
-                        }
+namespace {
+// Whether `run` stops with the run-time error `code`, its message naming `detail`.
+testing::AssertionResult raises(ErrorCode code, const std::function<void()>& run, const std::string& detail = "") {
+    try {
+        run();
+    } catch (const RuntimeError& e) {
+        const bool named = std::string(e.what()).find(detail) != std::string::npos;
+        return e.code() == code && named ? testing::AssertionSuccess() : testing::AssertionFailure() << e.what();
+    }
+    return testing::AssertionFailure() << "no run-time error";
 }
+}  // namespace
 
+// A row for each way the rule can go wrong: a floor, the wrapping of a negative value
+// into 1..K, the clock term of each variant, the clock read at every draw.
 TEST(NumeroCasuale, FollowsTheRuleWithBothFloorsAndReadsTheClockAtEveryDraw) {
     TestWindow w;
     const struct {
@@ -37,23 +36,23 @@ TEST(NumeroCasuale, FollowsTheRuleWithBothFloorsAndReadsTheClockAtEveryDraw) {
         float u;
         int K, r;
     } rows[] = {
-        {NumeroCasuale, 0, 0, 30, 0.0f, 10, 6},    // floor(-4.92) = -5, then -5 - floor(-0.5) x 10 + 1
-        {NumeroCasuale, 0, 10, 20, 0.5f, 13, 5},   // floor(13 x 0.3388) = 4
-        {NumeroCasualeOra, 3, 0, 0, 0.0f, 10, 9},  // the splash's variant: the hour over 25, floor(-1.2) = -2
-        {NumeroCasuale, 0, 0, 0, 0.0f, 60, 1},     // and the same u a minute on:
+        {NumeroCasuale, 0, 0, 30, 0.0f, 10, 6},           // floor(-4.92) = -5, then -5 - floor(-0.5) x 10 + 1
+        {NumeroCasuale, 0, 10, 20, 0.5f, 13, 5},          // floor(13 x 0.3388) = 4
+        {NumeroCasualeOra, 3, 0, 0, 0.0f, 10, 9},         // the splash's variant: the hour over 25, floor(-1.2) = -2
+        {NumeroCasuale, 6, 10, 30, 0.5f, 10, 2},          // the second, not the hour: 1.75 (4.27 by the hour)
+        {NumeroCasualeOra, 6, 10, 30, 0.5f, 10, 5},       // the hour, not the second; both terms would give 10
+        {NumeroCasuale, 23, 0, 59, 0.0f, 32767, 1075},    // floor(-31692.7), wrapped into 1..K
+        {NumeroCasualeOra, 0, 59, 0, 0.99999994f, 1, 1},  // floor(1.98), wrapped back to 1
+        {NumeroCasuale, 0, 18, 0, 0.99999994f, 10, 3},    // 12.9999994, which single precision rounds to 13
+        {NumeroCasuale, 0, 0, 0, 0.0f, 60, 1},            // and the same u a minute on:
         {NumeroCasuale, 0, 1, 0, 0.0f, 60, 2},
     };
     for (const auto& row : rows) {
         w.hp.clock.setTimeOfDay(row.hour, row.minute, row.second);
         w.hp.random.push({row.u});
-        EXPECT_EQ(row.draw(w.f, row.K), row.r) << row.K << " at " << row.minute << ":" << row.second;
+        EXPECT_EQ(row.draw(w.f, row.K), row.r) << row.K << " at " << row.hour << ":" << row.minute << ":" << row.second;
     }
-    try {
-        NumeroCasuale(w.f, 0);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.code(), ErrorCode::DivisionByZero);
-    }
+    EXPECT_TRUE(raises(ErrorCode::DivisionByZero, [&] { NumeroCasuale(w.f, 0); }));
 }
 
 // Song forms 2, 5 and 9 on with weights 3, 0 and 4: ranges 1-3, 4-3 (empty), 4-7.
@@ -71,23 +70,15 @@ TEST(EstrazionePesata, KeepsSourceOrderAndNeverDrawsAWeightOfZero) {
         EXPECT_EQ(w.f.lblInciso[23].Caption, expected[r]) << r;
         EXPECT_EQ(w.f.lblMinScelta[16].Caption, std::to_string(r));
     }
-    EXPECT_EQ(w.f.lblInciso[24].Caption + w.f.lblInciso[25].Caption + w.f.lblInciso[26].Caption +
-                  w.f.lblInciso[27].Caption,
-              "AABC");
+    EXPECT_EQ(joined(w.f.lblInciso, 24, 27), "A|A|B|C");
 }
 
 TEST(EstrazionePesata, ABadWeightIsTheRunTimeError) {
     TestWindow w;
     w.f.lblFreqIncisi[3].Caption = "1.5";
-    EXPECT_THROW(cmdScegliInciso_Click(w.f), RuntimeError);
-    w.f.lblFreqIncisi[3].Caption = "30000";
-    w.f.lblFreqIncisi[4].Caption = "30000";
-    try {
-        cmdScegliInciso_Click(w.f);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.code(), ErrorCode::Overflow);
-    }
+    EXPECT_TRUE(raises(ErrorCode::TypeMismatch, [&] { cmdScegliInciso_Click(w.f); }));
+    w.f.lblFreqIncisi[3].Caption = w.f.lblFreqIncisi[4].Caption = "30000";
+    EXPECT_TRUE(raises(ErrorCode::Overflow, [&] { cmdScegliInciso_Click(w.f); }));
 }
 
 // Each way a settings table can leave a draw with nothing to draw from; every
@@ -121,13 +112,7 @@ TEST(DrawWithoutWeight, StopsWithAnErrorNamingTheTable) {
             TestWindow w({.seed = seed});
             prepare(w.f);
             auto before = settingsSnapshot(w.f);
-            try {
-                cmdIncisi_Click(w.f);
-                ADD_FAILURE() << "composed without a weight in " << table;
-            } catch (const RuntimeError& e) {
-                EXPECT_EQ(e.code(), ErrorCode::InvalidCall) << table;
-                EXPECT_NE(std::string(e.what()).find(table), std::string::npos) << e.what();
-            }
+            EXPECT_TRUE(raises(ErrorCode::InvalidCall, [&] { cmdIncisi_Click(w.f); }, table)) << table;
             EXPECT_EQ(settingsSnapshot(w.f), before) << table;
         }
 

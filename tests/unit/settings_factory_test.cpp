@@ -1,5 +1,5 @@
-// The "*" buttons: each puts its own tables back to the factory values and
-// leaves every other cell as the user left it.
+// The "*" buttons: each puts its own tables back to the factory values (which
+// golden_tables_test pins) and leaves every other cell as the user left it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,18 +17,12 @@ using T = SettingsTable;
 
 TEST(FactoryDefaults, EachButtonRestoresItsTablesOnlyAndZeroRestoresAll) {
     // The tables of buttons 1..7; button 0 restores all of them and the profile name.
-    const std::vector<std::vector<T>> groups = {{},
-                                                {T::Modulo, T::FreqInc},
-                                                {T::ModuloB, T::FreIncB},
-                                                {T::Inciso, T::FreqIncisi, T::Rip},
-                                                {T::Accordi, T::Notafinale},
-                                                {T::Collegamento},
-                                                {T::Nota},
-                                                {T::Cadenza, T::FreCad}};
+    const std::vector<std::vector<T>> groups = {{}, {T::Modulo, T::FreqInc}, {T::ModuloB, T::FreIncB},
+                                                {T::Inciso, T::FreqIncisi, T::Rip}, {T::Accordi, T::Notafinale},
+                                                {T::Collegamento}, {T::Nota}, {T::Cadenza, T::FreCad}};
     const auto& fields = settingsRecordFields();
     HeadlessPlatform hp;
-    frmKeloTrundo15 design(hp.platform);
-    frmKeloTrundo15 factoryWindow(hp.platform);
+    frmKeloTrundo15 design(hp.platform), factoryWindow(hp.platform);
     resetAllToFactory(factoryWindow);
     const std::vector<RecordValue> factory = collectSettingsRecord(factoryWindow);
     for (int i = 1; i <= 130; ++i) EXPECT_EQ(factoryWindow.lblNota[i].Caption, design.lblNota[i].Caption) << i;

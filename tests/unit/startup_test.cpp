@@ -2,8 +2,6 @@
 
 #include <fstream>
 
-#include "app/startup.h"
-#include "model/colours.h"
 #include "model/data_files.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
@@ -13,43 +11,47 @@
 using namespace kelo;
 using kelo::support::HeadlessProgram;
 
+// Every draw d of the splash delay: at 10:30:30 the draw is (floor(10u) + 1) mod 10 + 1,
+// which the second over 61 in place of the hour over 25 would shift.
 TEST(StartUp, TheRoadHandsOverAfterTheDrawnSplashDelayAndUnlocksTheWindowAtTheGreeting) {
-    HeadlessProgram p("startup-road");
-    p.hp.random.push({0.95f});  // at 00:00:00 the draw is floor(10u) + 1 = 10
-    p.program.start();
-    EXPECT_EQ(p.hp.display.shown, (std::vector<Form*>{&p.program.splash}));
-    EXPECT_EQ(p.program.splash.ImgScreen.Picture, "Kelo 2020\\Grafica\\Splash Kelo.jpg");
-    const int delay = RitardoSplash(10);
-    EXPECT_EQ(p.program.splash.TmrVia.Interval(), delay);
-    EXPECT_TRUE(delay != RitardoSplash(1) && RitardoSplash(0) == 2100 && RitardoSplash(11) == 2100);
+    const int delays[10] = {2000, 2025, 2050, 2075, 2100, 2125, 2150, 2200, 2250, 2300};
+    for (int d = 1; d <= 10; ++d) {
+        SCOPED_TRACE(d);
+        HeadlessProgram p("startup-road");
+        p.hp.clock.setTimeOfDay(10, 30, 30);
+        p.hp.random.push({(static_cast<float>((d + 8) % 10) + 0.5f) / 10});
+        p.program.start();
+        EXPECT_EQ(p.hp.display.shown, (std::vector<Form*>{&p.program.splash}));
+        EXPECT_EQ(p.program.splash.ImgScreen.Picture, "Kelo 2020\\Grafica\\Splash Kelo.jpg");
+        const int delay = delays[d - 1];
+        p.hp.advance(delay - 1);
+        EXPECT_FALSE(p.f.Loaded);
+        p.hp.advance(1);
+        EXPECT_EQ(p.hp.display.shown.back(), &p.f);
+        EXPECT_FALSE(p.f.cmdIncisi.Enabled);
+        for (Timer* t : p.f.timers()) EXPECT_EQ(t->Enabled(), t == &p.f.TmrScaricaSplash) << t->Name;
 
-    p.hp.advance(delay - 1);
-    EXPECT_FALSE(p.f.Loaded);
-    p.hp.advance(1);
-    EXPECT_EQ(p.hp.display.shown.back(), &p.f);
-    EXPECT_FALSE(p.f.cmdIncisi.Enabled);
-    for (Timer* t : p.f.timers()) EXPECT_EQ(t->Enabled(), t == &p.f.TmrScaricaSplash) << t->Name;
+        p.hp.advance(500);
+        EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno...");
+        EXPECT_EQ(p.hp.display.unloaded, (std::vector<Form*>{&p.program.splash}));
+        EXPECT_TRUE(p.f.TmrSignori.Enabled() && !p.f.lblAvvertimento.Visible);
 
-    p.hp.advance(500);
-    EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno...");
-    EXPECT_EQ(p.hp.display.unloaded, (std::vector<Form*>{&p.program.splash}));
-    EXPECT_TRUE(p.f.TmrSignori.Enabled() && !p.f.lblAvvertimento.Visible);
-
-    p.hp.advance(2499);
-    EXPECT_FALSE(p.f.cmdIncisi.Enabled);
-    p.hp.advance(1);
-    EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno, signori!");
-    EXPECT_TRUE(p.f.lblAvvertimento.Visible && p.f.cmdIncisi.Enabled);
-    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(p.f.lblPuls[i].Enabled) << i;
-    EXPECT_EQ(p.f.ActiveControl, &p.f.cmdIncisi);
-    for (Timer* t : p.f.timers()) EXPECT_FALSE(t->Enabled()) << t->Name;
-    // The start sound plays at once and stops for the greeting; nothing else sounds on the way.
-    std::vector<SoundEvent> expected;
-    for (const char* c : {"Open", "Prev", "Play"}) expected.push_back({"mmcAllarme", -1, c, 0});
-    expected.push_back({"mmcAllarme", -1, "Close", delay + 500});
-    for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 1, c, delay + 500});
-    EXPECT_EQ(p.hp.sound.events, expected);
-    EXPECT_EQ(p.hp.sound.opened.back(), std::string("Kelo 2020\\Kelo\\") + kPersonaLines[0]);
+        p.hp.advance(2499);
+        EXPECT_FALSE(p.f.cmdIncisi.Enabled);
+        p.hp.advance(1);
+        EXPECT_EQ(p.f.TxtTitolo.Text, "Buongiorno, signori!");
+        EXPECT_TRUE(p.f.lblAvvertimento.Visible && p.f.cmdIncisi.Enabled);
+        for (int i = 1; i <= 4; ++i) EXPECT_TRUE(p.f.lblPuls[i].Enabled) << i;
+        EXPECT_EQ(p.f.ActiveControl, &p.f.cmdIncisi);
+        for (Timer* t : p.f.timers()) EXPECT_FALSE(t->Enabled()) << t->Name;
+        // The start sound plays at once and stops for the greeting; nothing else sounds on the way.
+        std::vector<SoundEvent> expected;
+        for (const char* c : {"Open", "Prev", "Play"}) expected.push_back({"mmcAllarme", -1, c, 0});
+        expected.push_back({"mmcAllarme", -1, "Close", delay + 500});
+        for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 1, c, delay + 500});
+        EXPECT_EQ(p.hp.sound.events, expected);
+        EXPECT_EQ(p.hp.sound.opened.back(), std::string("Kelo 2020\\Kelo\\") + kPersonaLines[0]);
+    }
 }
 
 // On a 800 x 600 screen both windows are fitted, the exit panel after the load placed it.

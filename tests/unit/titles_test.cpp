@@ -1,5 +1,5 @@
-// The title choice and the title lists: every type once a cycle and never twice in
-// a row, even on a stuck random source; both ends of every list; the dispatch.
+// The title choice: every type once a cycle and never twice in a row, even on a
+// stuck random source; the dispatch. The lists are pinned in golden_tables_test.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +8,6 @@
 #include "support/test_window.h"
 #include "model/cell_access.h"
 #include "platform/dispatch.h"
-#include "titles/title_lists.h"
 #include "titles/title_types.h"
 
 using namespace kelo;
@@ -67,37 +66,6 @@ TEST(Titles, AStuckRandomSourceStillEndsEveryChoiceWithTheCycleKept) {
     expectCycles(types);
     EXPECT_EQ(std::vector<int>(types.begin(), types.begin() + 4), (std::vector<int>{2, 1, 3, 4}));
     EXPECT_EQ(types[24], 1);  // the draw that differs from type 24 opens the next cycle
-}
-
-// Every type draws its prefix, when it has one, and then its word, each over its whole
-// list; the first title of each type pins the type to its lists.
-TEST(Titles, EveryTypeDrawsThePrefixThenTheWordOverTheirWholeLists) {
-    const char* const firsts[kTitleTypes] = {
-        "Andando a Milano", "Dedicato a Maria", "Addio!", "Un indimenticabile lunedì", "Le mie dalie", "Paperino",
-        "La bella addormentata nel bosco", "In sella alla moto", "'Non è mai troppo tardi'", "Orion",
-        "I tre moschettieri", "Sulla spiaggia", "I Nibelunghi", "Le imprese di Ercole", "Nel bosco", "Serenata",
-        "Wolfgang", "Riflessi dorati", "Alba sul mare", "Saltando coi canguri", "Alè!", "I ricordi di Marco",
-        "La Creazione", "La guerra dei soldatini"};
-    TestWindow w({.seed = 1, .clock = {0, 0, 0}});
-    auto title = [&](int type, int prefix, int word) {  // drawn at 00:00:00
-        const TitleLists& l = titleLists(type);
-        w.f.lblTipologiaTitolo.Caption = std::to_string(type);
-        if (!l.prefixes.empty()) w.hp.random.push({uFor(prefix, static_cast<int>(l.prefixes.size()))});
-        w.hp.random.push({uFor(word, static_cast<int>(l.words.size()))});
-        const int before = w.hp.random.drawn;
-        GeneraTitolo(w.f);
-        EXPECT_EQ(w.hp.random.drawn - before, l.prefixes.empty() ? 1 : 2) << type;
-        return w.f.TxtTitolo.Text;
-    };
-    for (int type = 1; type <= kTitleTypes; ++type) {
-        const TitleLists& l = titleLists(type);
-        const int kPrefix = static_cast<int>(l.prefixes.size()), kWord = static_cast<int>(l.words.size());
-        EXPECT_EQ(title(type, 1, 1), firsts[type - 1]);
-        EXPECT_EQ(title(type, kPrefix, kWord),
-                  (kPrefix ? std::string(l.prefixes.back()) + std::string(l.between) : "") + std::string(l.words.back()));
-    }
-    EXPECT_EQ(title(2, 6, 1), "Maria");            // the empty prefix
-    EXPECT_EQ(title(22, 7, 1), "Il buon  Marco");  // the prefix with two blanks
 }
 
 TEST(Titles, TypeTextsOutsideOneToTwentyFourLeaveTheTitle) {
