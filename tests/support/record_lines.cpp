@@ -39,6 +39,18 @@ std::string recordWith(std::string_view record, const LineEdits& edits, int upTo
     return join(lines);
 }
 
+std::string firstDifference(const Lines& got, const Lines& want, int perRecord) {
+    for (size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
+        const std::string g = i < got.size() ? got[i] : "(none)", w = i < want.size() ? want[i] : "(none)";
+        if (g == w) continue;
+        const int n = static_cast<int>(i);
+        return (perRecord ? "record " + std::to_string(n / perRecord + 1) + ", line " + std::to_string(n % perRecord + 1)
+                          : "line " + std::to_string(n + 1)) +
+               ": " + g + " instead of " + w;
+    }
+    return "";
+}
+
 const std::string& factoryRecord() {
     static const std::string factory = [] {
         HeadlessPlatform scratch;

@@ -20,6 +20,10 @@ Lines with(Lines lines, const LineEdits& edits);
 // A record with some lines replaced, cut after `upTo` lines, written with CR LF.
 std::string recordWith(std::string_view record, const LineEdits& edits = {}, int upTo = INT_MAX);
 
+// Where two runs of lines part, as "line n: got instead of want" ("" when they agree);
+// with `perRecord` lines to a record, as "record r, line n: ...".
+std::string firstDifference(const Lines& got, const Lines& want, int perRecord = 0);
+
 // The settings record of a fresh installation, and one edited from it.
 const std::string& factoryRecord();
 std::string factoryRecordWith(const LineEdits& edits = {}, int upTo = 1300);

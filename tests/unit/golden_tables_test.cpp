@@ -21,15 +21,6 @@ namespace {
 
 std::string fixture(const char* name) { return readFile(std::filesystem::path(KELO_GOLDEN_DIR) / name); }
 
-// The first line where two texts part: a mismatch names one line, not the file.
-std::string firstDifference(const Lines& got, const Lines& want) {
-    for (size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
-        const std::string g = i < got.size() ? got[i] : "(none)", w = i < want.size() ? want[i] : "(none)";
-        if (g != w) return "line " + std::to_string(i + 1) + ": " + g + " instead of " + w;
-    }
-    return "";
-}
-
 TEST(GoldenTables, TheFactoryRecordAndResetAllGiveTheFactorySettingsFile) {
     const std::string want = fixture("factory_settings.txt");
     TestWindow w;
