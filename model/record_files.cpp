@@ -23,6 +23,11 @@ std::string quoted(Form& f, const std::string& path) { return "\"" + f.sys.files
 
 }  // namespace
 
+std::string unreadReason(FileRead::Outcome outcome) {
+    if (outcome != FileRead::Outcome::TooLarge) return "non si può leggere";
+    return "è troppo grande (più di " + std::to_string(kRecordFileLimit >> 20) + " MB)";
+}
+
 std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::string& folder,
                                                const std::string& proposedName) {
     prepare(dialog, folder);
@@ -38,13 +43,14 @@ std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::s
 std::optional<std::vector<RecordValue>> LeggiRecord(Form& f, const std::string& path, RecordReader read,
                                                     const std::string& title) {
     std::string problem;
-    if (std::optional<std::string> content = f.sys.files.readAll(path)) {
-        RecordCheck check = read(*content);
+    const FileRead file = f.sys.files.read(path, kRecordFileLimit);
+    if (file.ok()) {
+        RecordCheck check = read(file.content);
         if (check.ok()) return std::move(check.values);
         problem = "Il file " + quoted(f, path) + " non è valido alla riga " + std::to_string(check.badLine) + ": " +
                   check.reason + ".";
     } else {
-        problem = "Il file " + quoted(f, path) + " non si può leggere.";
+        problem = "Il file " + quoted(f, path) + " " + unreadReason(file.outcome) + ".";
     }
     f.sys.display.message(title, problem + " Non è cambiato nulla.");
     return std::nullopt;

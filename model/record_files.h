@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/record_file.h"
+#include "platform/services.h"
 
 namespace kelo {
 
@@ -29,6 +30,9 @@ std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::s
 using RecordReader = RecordCheck (*)(std::string_view content);
 std::optional<std::vector<RecordValue>> LeggiRecord(Form& f, const std::string& path, RecordReader read,
                                                     const std::string& title);
+
+// Why a file gave no content, as a message says it after the file's name.
+std::string unreadReason(FileRead::Outcome outcome);
 
 // Writes the record through a temporary file renamed over the old one; on failure
 // a message, the old file as it was, and false.

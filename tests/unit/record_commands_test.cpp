@@ -1,5 +1,8 @@
 // The four file label-buttons: their dialogs, a cancel, a file chosen anywhere,
-// a folder that cannot be written, and the times they do nothing.
+// a folder that cannot be written, a pipe or a folder chosen to load, and the
+// times they do nothing.
+#include <sys/stat.h>
+
 #include "app/command_buttons.h"
 #include "engine/link_cases.h"
 #include "model/record_files.h"
@@ -60,14 +63,18 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
 }
 
-TEST_F(Records, AFolderThatCannotBeWrittenIsNamedInAMessage) {
+TEST_F(Records, WhatCannotBeWrittenOrReadIsNamedInAMessageAndChangesNothing) {
     composeAndStop();
-    press(1, "/proc/m.txt");  // no file can be made there, not even by root
-    press(3, "/proc/p.txt");
-    ASSERT_EQ(p.hp.display.messages.size(), 2u);
-    EXPECT_NE(p.hp.display.messages[0].find("\"/proc/m.txt\""), std::string::npos);
-    EXPECT_NE(p.hp.display.messages[1].find("\"/proc/p.txt\""), std::string::npos);
-    EXPECT_TRUE(f.lblPuls[1].BackColor == ColoreSpento && f.lblPuls[3].BackColor == ColoreSpento);
+    ASSERT_EQ(::mkfifo((p.dir / "pipe.txt").c_str(), 0600), 0);  // opened as it is, it would never answer
+    const std::string before = state();
+    const std::pair<int, fs::path> cases[] = {{1, "/proc/m.txt"},        {3, "/proc/p.txt"}, {2, p.dir / "pipe.txt"},
+                                              {4, p.dir / "pipe.txt"}, {2, melodie},       {4, profili}};
+    for (const auto& [button, path] : cases) press(button, path);  // no file can be made in /proc, not even by root
+    ASSERT_EQ(p.hp.display.messages.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i)  // a load says why
+        EXPECT_NE(p.hp.display.messages[i].find("\"" + cases[i].second.string() + (i < 2 ? "\"" : "\" non si può leggere")),
+                  std::string::npos) << p.hp.display.messages[i];
+    EXPECT_EQ(state(), before);
 }
 
 TEST_F(Records, TheButtonsDoNothingWhileAMelodyIsRevealedOrPlayedAndSaveNothingBeforeTheFirst) {
