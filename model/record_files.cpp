@@ -1,5 +1,7 @@
 #include "model/record_files.h"
 
+#include <cctype>
+
 #include "platform/form.h"
 
 namespace kelo {
@@ -21,6 +23,14 @@ std::optional<std::string> chosen(CommonDialog& dialog, bool accepted) {
 
 std::string quoted(Form& f, const std::string& path) { return "\"" + f.sys.files.nativePath(path) + "\""; }
 
+bool endsWithTxt(std::string_view path) {
+    const std::string_view ext = kEstensioneTesto;
+    if (path.size() < ext.size()) return false;
+    std::string tail(path.substr(path.size() - ext.size()));
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ext;
+}
+
 }  // namespace
 
 std::string unreadReason(FileRead::Outcome outcome) {
@@ -32,7 +42,10 @@ std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::
                                                const std::string& proposedName) {
     prepare(dialog, folder);
     dialog.FileName = folder + proposedName;
-    return chosen(dialog, dialog.ShowSave());
+    std::optional<std::string> path = chosen(dialog, dialog.ShowSave());
+    // The open dialog shows only text files: a file without the extension would be lost.
+    if (path && !endsWithTxt(*path)) *path += kEstensioneTesto;
+    return path;
 }
 
 std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::string& folder) {

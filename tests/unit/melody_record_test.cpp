@@ -156,12 +156,15 @@ TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddG
     EXPECT_EQ(f.TxtTitolo.Text + "|" + f.lblScritteVarie[75].Caption, "Città \xE2\x99\xAA|Città");
 }
 
+// Nor does it hold what Windows refuses: a quote would even split the name in two
+// in the save dialog.
 TEST(MelodyFileName, KeepsTheTitleInsideTheFolder) {
     const std::pair<std::string, std::string> cases[] = {
         {"Canto d'amore", "Canto d'amore.txt"}, {"../../etc/passwd", "etc passwd.txt"},
         {"a\\b\r\nc\x7F", "a b  c.txt"},        {" .. ", "Kelo 2020.txt"},
         {"", "Kelo 2020.txt"},                  {"Canto.txt", "Canto.txt"}, {"C'era una volta... ", "C'era una volta....txt"},
         {"x\xC2\x85y", "x y.txt"},              {rep(100, "è"), rep(60, "è") + ".txt"},
+        {"Ciao \"mondo\"", "Ciao mondo.txt"},   {"<Sì>: a|b? *", "Sì a b.txt"},
     };
     for (const auto& [title, name] : cases) EXPECT_EQ(NomeFileMelodia(title), name) << title;
 }
