@@ -6,7 +6,6 @@
 #include "model/main_window.h"
 #include "model/splash_window.h"
 #include "player/sample_player.h"
-#include "player/sequencer.h"
 #include "settings/user_settings.h"
 
 namespace kelo {
@@ -40,7 +39,8 @@ void cmdEsci_Click(frmKeloTrundo15& f, int Index) {
     f.TxtTitolo.ForeColor = ColoreRossoScuro;
     f.TxtTitolo.Text = "Addio!";
     for (int i = 1; i <= 12; ++i) f.mmcKelo[i].Command("Close");
-    SilenziaEsecuzione(f, 1);  // loaded melodies sound chords 13..19 too
+    for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].Command("Close");  // loaded melodies sound 13..19 too
+    for (int i = 1; i <= 10; ++i) f.mmcPiano[i].Command("Close");
     for (int i = 1; i <= 33; ++i) f.ShpIndicatore[i].Visible = false;
     f.lblPulsante[3].Enabled = false;
     AvviaCampione(f.mmcKelo[13]);

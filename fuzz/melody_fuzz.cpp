@@ -5,7 +5,8 @@
 // - a record it accepts reaches the melody cells whole, the chord names it shows
 //   turned into marks; its reveal shows them again, and saved then it is the very
 //   same record, which reads back to the same values;
-// - a variant of it, saved, is a record the reader accepts.
+// - a variant of it, saved, is a record the reader accepts;
+// - one byte past the size limit, it is refused unread.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -39,14 +40,14 @@ struct Bench : support::TestWindow {
     std::string save() {
         hp.dialogs.answer(kSaved);
         SalvaMelodia(f);
-        return memory.readAll(kSaved).value_or("");
+        return memory.read(kSaved, kRecordFileLimit).content;
     }
     support::WindowSnapshot before;  // the window as the last accepted record left it
     long inputs = 0, accepted = 0;
 };
 
 void checkRefused(Bench& b, const RecordCheck& check) {
-    require(check.badLine >= 1 && check.badLine <= kMelodyRecordLines, "a refusal names a line of the record");
+    require(check.badLine >= 1, "a refusal names a line: of the record, or one after it");
     require(!check.reason.empty() && check.values.empty(), "a refusal says why and hands out no values");
     require(b.hp.display.messages.size() == 1 &&
                 b.hp.display.messages[0].find("riga " + std::to_string(check.badLine) + ":") != std::string::npos,
@@ -74,6 +75,18 @@ void checkAccepted(Bench& b, const RecordCheck& check) {
     b.before = support::takeSnapshot(f);
 }
 
+// One byte past the size limit, a record it would accept is refused unread.
+void checkPadded(Bench& b, std::string_view content) {
+    std::string padded(content);
+    padded.resize(kRecordFileLimit + 1, '\n');
+    b.memory.files = {{kLoaded, padded}};
+    b.hp.dialogs.answer(kLoaded);
+    lblPuls_Click(b.f, 2);
+    require(b.hp.display.messages.size() == 1 && b.hp.display.messages[0].find("troppo grande") != std::string::npos &&
+                support::matchesSnapshot(b.f, b.before),
+            "a file past the limit is refused unread in one message and changes no control");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -89,10 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string crlf = fuzz::withCrLf(content);
     if (crlf != content) require(fuzz::sameVerdict(readMelodyRecord(crlf), check), "CR LF and LF read alike");
 
-    b.memory.files.clear();
-    b.memory.files.emplace(kLoaded, std::string(content));
     b.hp.display.messages.clear();
     b.hp.dialogs.requests.clear();  // kept by the scripted dialogs: a long run would pile them up
+    if (check.ok() && size <= kRecordFileLimit) checkPadded(b, content);
+    b.memory.files = {{kLoaded, std::string(content)}};
+    b.hp.display.messages.clear();
     b.hp.dialogs.answer(kLoaded);
     lblPuls_Click(b.f, 2);
     require(b.f.lblPuls[2].BackColor == ColoreSpento, "the button is white again");

@@ -24,15 +24,16 @@ int main(int argc, char** argv) {
                                           {102, "\"-\""}, {103, "\"-\""}, {104, "\"MI\""}, {15, "\"13\""},
                                           {16, "\"19\""}, {182, "#TRUE#"}});
     Lines shortened(composed.begin(), composed.end() - 1);
-    Lines extra = composed;
-    extra.push_back("not read: after the record");
+    Lines blanks = composed;
+    blanks.push_back(" \t");  // blanks after the record, as an edited file may have
 
     const Seed seeds[] = {
         {"composed.txt", join(composed), 0},
         {"awkward.txt", join(awkward), 0},
         {"windows-1252.txt", join(with(composed, {{1, "\"Citt\xE0 \x96 \x80\""}})), 0},
-        {"bom-lf-extra.txt", "\xEF\xBB\xBF" + join(extra, "\n"), 0},
+        {"bom-lf-blanks.txt", "\xEF\xBB\xBF" + join(blanks, "\n"), 0},
         {"short.txt", join(shortened), 197},
+        {"after.txt", join(composed) + "fine\r\n", 198},
         {"interval.txt", join(with(composed, {{5, "\"114\""}})), 5},
         {"rhythm.txt", join(with(composed, {{40, "\"2 2\""}})), 40},
         {"step.txt", join(with(composed, {{120, "\"x\""}})), 120},

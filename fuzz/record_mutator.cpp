@@ -14,19 +14,21 @@ using support::splitLines;
 
 namespace {
 
-// The reference value of the line the reader refuses; a missing line is added.
+// The reference value of the line the reader refuses; a missing line is added,
+// anything after the record cut off.
 std::string repaired(std::string_view content, const std::vector<std::string_view>& lines, const RecordShape& shape) {
-    const int bad = shape.badLine(content);
-    if (bad == 0 || static_cast<size_t>(bad) > shape.reference.size()) return std::string(content);
-    const std::string& value = shape.reference[static_cast<size_t>(bad - 1)];
-    if (static_cast<size_t>(bad) > lines.size()) {
+    const auto bad = static_cast<size_t>(shape.badLine(content));
+    if (bad == 0 || (bad > shape.reference.size() && bad > lines.size())) return std::string(content);
+    const auto at = [&](std::string_view line) { return static_cast<size_t>(line.data() - content.data()); };
+    if (bad > shape.reference.size()) return std::string(content.substr(0, at(lines[bad - 1])));
+    const std::string& value = shape.reference[bad - 1];
+    if (bad > lines.size()) {
         std::string out(content);
         if (!out.empty() && out.back() != '\n') out += "\r\n";
         return out + value + "\r\n";
     }
-    const std::string_view target = lines[static_cast<size_t>(bad - 1)];
-    const size_t at = static_cast<size_t>(target.data() - content.data());
-    return std::string(content.substr(0, at)) + value + std::string(content.substr(at + target.size()));
+    const std::string_view target = lines[bad - 1];
+    return std::string(content.substr(0, at(target))) + value + std::string(content.substr(at(target) + target.size()));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         {89, "16"},                          // a bare number where a caption belongs
         {248, "\"X\""},                      // one link weight taken out
     });
-    edited.push_back("not read: after the record");
+    edited.push_back(" \t");  // blanks after the record, as an edited file may have
     Lines shortened(factory.begin(), factory.end() - 1);
 
     const Seed seeds[] = {
@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         {"edited-lf.txt", join(edited, "\n"), 0},
         {"bom.txt", "\xEF\xBB\xBF" + join(factory), 0},
         {"short.txt", join(shortened), 1300},
+        {"after.txt", join(factory) + "\r\n\"1\"\r\n", 1302},
         // A quoted colour, and a flag where a weight belongs.
         {"wrong-kind.txt", join(with(factory, {{6, "\"12632319\""}, {1200, "#TRUE#"}})), 6},
         // Pool bigger than the modules on, a weight above 16, a negative count.

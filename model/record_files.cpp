@@ -1,5 +1,7 @@
 #include "model/record_files.h"
 
+#include <cctype>
+
 #include "platform/form.h"
 
 namespace kelo {
@@ -21,13 +23,29 @@ std::optional<std::string> chosen(CommonDialog& dialog, bool accepted) {
 
 std::string quoted(Form& f, const std::string& path) { return "\"" + f.sys.files.nativePath(path) + "\""; }
 
+bool endsWithTxt(std::string_view path) {
+    const std::string_view ext = kEstensioneTesto;
+    if (path.size() < ext.size()) return false;
+    std::string tail(path.substr(path.size() - ext.size()));
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ext;
+}
+
 }  // namespace
+
+std::string unreadReason(FileRead::Outcome outcome) {
+    if (outcome != FileRead::Outcome::TooLarge) return "non si può leggere";
+    return "è troppo grande (più di " + std::to_string(kRecordFileLimit >> 20) + " MB)";
+}
 
 std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::string& folder,
                                                const std::string& proposedName) {
     prepare(dialog, folder);
     dialog.FileName = folder + proposedName;
-    return chosen(dialog, dialog.ShowSave());
+    std::optional<std::string> path = chosen(dialog, dialog.ShowSave());
+    // The open dialog shows only text files: a file without the extension would be lost.
+    if (path && !endsWithTxt(*path)) *path += kEstensioneTesto;
+    return path;
 }
 
 std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::string& folder) {
@@ -38,13 +56,14 @@ std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::s
 std::optional<std::vector<RecordValue>> LeggiRecord(Form& f, const std::string& path, RecordReader read,
                                                     const std::string& title) {
     std::string problem;
-    if (std::optional<std::string> content = f.sys.files.readAll(path)) {
-        RecordCheck check = read(*content);
+    const FileRead file = f.sys.files.read(path, kRecordFileLimit);
+    if (file.ok()) {
+        RecordCheck check = read(file.content);
         if (check.ok()) return std::move(check.values);
         problem = "Il file " + quoted(f, path) + " non è valido alla riga " + std::to_string(check.badLine) + ": " +
                   check.reason + ".";
     } else {
-        problem = "Il file " + quoted(f, path) + " non si può leggere.";
+        problem = "Il file " + quoted(f, path) + " " + unreadReason(file.outcome) + ".";
     }
     f.sys.display.message(title, problem + " Non è cambiato nulla.");
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/record_file.h"
+#include "platform/services.h"
 
 namespace kelo {
 
@@ -15,10 +16,12 @@ struct Form;
 class CommonDialog;
 
 inline constexpr const char* kFiltroTesto = "File di testo (*.txt)|*.txt";
+inline constexpr const char* kEstensioneTesto = ".txt";
 
 // The save dialog, opening in `folder` with `proposedName` in it and asking before
 // an existing file is overwritten; the open dialog, opening in `folder`. Each
-// gives the whole path the user chose, or nothing when the user cancels.
+// gives the whole path the user chose, or nothing when the user cancels; a file
+// to save always ends in ".txt". The open dialog proposes the name of the last use.
 std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::string& folder,
                                                const std::string& proposedName);
 std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::string& folder);
@@ -29,6 +32,9 @@ std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::s
 using RecordReader = RecordCheck (*)(std::string_view content);
 std::optional<std::vector<RecordValue>> LeggiRecord(Form& f, const std::string& path, RecordReader read,
                                                     const std::string& title);
+
+// Why a file gave no content, as a message says it after the file's name.
+std::string unreadReason(FileRead::Outcome outcome);
 
 // Writes the record through a temporary file renamed over the old one; on failure
 // a message, the old file as it was, and false.

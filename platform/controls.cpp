@@ -34,7 +34,7 @@ bool CommonDialog::ShowSave() { return show(true); }
 
 bool CommonDialog::show(bool save) {
     if (!dialogs) return false;
-    DialogRequest req{Filter, InitDir, save ? FileName : std::string(), Flags, save};
+    DialogRequest req{Filter, InitDir, FileName, Flags, save};  // an open dialog too shows the name of its last use
     auto chosen = dialogs->choose(req);
     if (!chosen) return false;
     FileName = *chosen;

@@ -1,13 +1,61 @@
 #include "platform/local_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <cstdio>
 #include <system_error>
+#include <utility>
 
 namespace kelo {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMostCopies = 1000;  // of one file moved aside
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    // A close can report a write that failed late.
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+bool regularOrMissing(const fs::path& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 ? S_ISREG(st.st_mode) : errno == ENOENT;
+}
+
+bool writeWhole(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        content.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+void syncFolder(const fs::path& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
 
 fs::path LocalFileSystem::resolve(std::string_view dataPath, bool& reachable) const {
     reachable = true;
@@ -40,54 +88,70 @@ bool LocalFileSystem::exists(std::string_view dataPath) {
     return ok && fs::is_regular_file(p, ec);
 }
 
-std::optional<std::string> LocalFileSystem::readAll(std::string_view dataPath) {
+FileRead LocalFileSystem::read(std::string_view dataPath, size_t limit) {
     bool ok = false;
-    fs::path p = resolve(dataPath, ok);
-    if (!ok) return std::nullopt;
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return s.str();
+    const fs::path p = resolve(dataPath, ok);
+    if (!ok) return {};
+    // Without O_NONBLOCK a pipe would hold the program until someone writes to it.
+    Descriptor in(::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (in.get() < 0)
+        return {errno == ENOENT || errno == ENOTDIR ? FileRead::Outcome::Missing : FileRead::Outcome::Unreadable, {}};
+    struct stat st {};
+    if (::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return {FileRead::Outcome::Unreadable, {}};
+    if (static_cast<uintmax_t>(st.st_size) > limit) return {FileRead::Outcome::TooLarge, {}};
+    // The size can change while we read: the limit holds whatever it said.
+    FileRead r{FileRead::Outcome::Read, {}};
+    char buffer[16384];
+    while (true) {
+        const ssize_t n = ::read(in.get(), buffer, std::min(sizeof buffer, limit + 1 - r.content.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {FileRead::Outcome::Unreadable, {}};
+        if (n == 0) return r;
+        r.content.append(buffer, static_cast<size_t>(n));
+        if (r.content.size() > limit) return {FileRead::Outcome::TooLarge, {}};
+    }
 }
 
 bool LocalFileSystem::writeAtomically(std::string_view dataPath, std::string_view content) {
     bool ok = false;
-    fs::path target = resolve(dataPath, ok);
-    if (!ok) return false;
+    const fs::path target = resolve(dataPath, ok);
+    if (!ok || !regularOrMissing(target)) return false;
     fs::path temp = target;
     temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    // A pipe in the temporary file's place fails at once rather than wait for a reader.
+    Descriptor out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666));
+    struct stat st {};
+    if (out.get() < 0 || ::fstat(out.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // On disk before the rename makes it the file: a power cut then leaves the old
+    // file or the new one, never an empty one.
+    if (!writeWhole(out.get(), content) || ::fsync(out.get()) != 0 || !out.close() ||
+        ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return false;
     }
+    // The rename itself lasts only once the folder is on disk. The file is in place
+    // by now, so a folder that cannot be flushed leaves nothing to report.
+    syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
     return true;
 }
 
-bool LocalFileSystem::moveAside(std::string_view dataPath, std::string_view suffix) {
+std::optional<std::string> LocalFileSystem::moveAside(std::string_view dataPath, std::string_view suffix) {
     bool ok = false;
-    fs::path from = resolve(dataPath, ok);
-    if (!ok) return false;
-    fs::path to = from;
-    to += std::string(suffix);
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    return !ec;
+    const fs::path from = resolve(dataPath, ok);
+    struct stat st {};
+    if (!ok || ::stat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    for (int n = 1; n <= kMostCopies; ++n) {
+        std::string aside = std::string(dataPath) + std::string(suffix) + (n == 1 ? "" : "." + std::to_string(n));
+        const fs::path to = resolve(aside, ok);
+        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return aside;
+        if (errno == EEXIST) continue;
+        if (errno != EINVAL && errno != ENOSYS) return std::nullopt;
+        // A file system that cannot refuse to replace: look before moving.
+        struct stat there {};
+        if (::lstat(to.c_str(), &there) == 0) continue;
+        return ::rename(from.c_str(), to.c_str()) == 0 ? std::optional(aside) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 }  // namespace kelo

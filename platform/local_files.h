@@ -17,9 +17,9 @@ public:
     void setDriveRoot(std::filesystem::path p) { driveRoot_ = std::move(p); }
 
     bool exists(std::string_view dataPath) override;
-    std::optional<std::string> readAll(std::string_view dataPath) override;
+    FileRead read(std::string_view dataPath, size_t limit) override;
     bool writeAtomically(std::string_view dataPath, std::string_view content) override;
-    bool moveAside(std::string_view dataPath, std::string_view suffix) override;
+    std::optional<std::string> moveAside(std::string_view dataPath, std::string_view suffix) override;
     std::string nativePath(std::string_view dataPath) override;
 
 private:

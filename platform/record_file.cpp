@@ -85,6 +85,15 @@ ParsedRecord parseRecord(std::string_view bytes, size_t maxValues) {
         }
         r.values.push_back(std::move(v));
     }
+    for (int at = line + 1; pos < content.size(); ++pos) {
+        const char c = content[pos];
+        if (c == '\n') {
+            ++at;
+        } else if (c != ' ' && c != '\t' && c != '\r') {
+            r.badLine = at;
+            break;
+        }
+    }
     return r;
 }
 
@@ -100,7 +109,8 @@ RecordCheck readRecordValues(std::string_view content, size_t need) {
     if (parsed.badLine != 0) {
         RecordCheck r;
         r.badLine = parsed.badLine;
-        r.reason = "riga illeggibile: né un testo tra virgolette né un numero";
+        r.reason = parsed.values.size() < need ? "riga illeggibile: né un testo tra virgolette né un numero"
+                                               : "dopo l'ultimo valore possono venire solo righe vuote";
         return r;
     }
     if (parsed.values.size() < need) return shortRecord(parsed.values.size(), need);

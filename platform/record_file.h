@@ -32,8 +32,12 @@ struct ParsedRecord {
     int badLine = 0;  // 1-based line of the first value that is none of the three kinds; 0 when all parse
 };
 
-// Reads the values of the first `maxValues` lines; later lines are not looked at.
-// A doubled quote inside a text reads as one, a lone one as itself.
+// The most a record file may hold: a real one is under 10 KB.
+inline constexpr size_t kRecordFileLimit = size_t{1} << 20;
+
+// Reads the values of the first `maxValues` lines; after them only blanks and line
+// ends may follow, as in files of the old program, else the first line that holds
+// more is bad. A doubled quote inside a text reads as one, a lone one as itself.
 ParsedRecord parseRecord(std::string_view content, size_t maxValues = std::numeric_limits<size_t>::max());
 
 // A record read for use: its values, or the first line that keeps it from use.

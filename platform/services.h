@@ -1,6 +1,7 @@
 #pragma once
 // What the program needs of the machine it runs on. The desktop backend and the
 // headless test backend each provide one set; behaviour code sees only these.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,18 +46,31 @@ public:
     virtual std::optional<std::string> choose(const DialogRequest& request) = 0;
 };
 
+// A file read whole, or why it was not.
+struct FileRead {
+    enum class Outcome : uint8_t { Read, Missing, Unreadable, TooLarge };
+    Outcome outcome = Outcome::Missing;
+    std::string content;  // when Read
+    bool ok() const { return outcome == Outcome::Read; }
+};
+
 // Files by data path ("Kelo 2020\Dati\User.txt", "C:\Programmi\Kelo 2020\..."),
-// turned into native paths here only.
+// turned into native paths here only. Only regular files are read, written or
+// moved: a pipe would hold the program for good, a device could feed it forever.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual bool exists(std::string_view dataPath) = 0;
-    virtual std::optional<std::string> readAll(std::string_view dataPath) = 0;
-    // Writes a temporary file beside the target and renames it over; false on failure
-    // (the old file is then untouched).
+    // Never takes in more than `limit` + 1 bytes: a longer file is TooLarge; a folder,
+    // a pipe or a device is Unreadable.
+    virtual FileRead read(std::string_view dataPath, size_t limit) = 0;
+    // Writes a temporary file beside the target, flushes it to disk, renames it over
+    // the target and flushes the folder, so that neither a failure nor a power cut
+    // loses the file; false on failure (the old file is then untouched).
     virtual bool writeAtomically(std::string_view dataPath, std::string_view content) = 0;
-    // Moves a file aside to dataPath + suffix (replacing an older one); false on failure.
-    virtual bool moveAside(std::string_view dataPath, std::string_view suffix) = 0;
+    // Moves a file aside to the first of dataPath + suffix, + suffix + ".2", ".3", ...
+    // that is free, never over an older copy; the data path it now has, or nothing.
+    virtual std::optional<std::string> moveAside(std::string_view dataPath, std::string_view suffix) = 0;
     virtual std::string nativePath(std::string_view dataPath) = 0;
 };
 

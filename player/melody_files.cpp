@@ -51,8 +51,10 @@ std::string NomeFileMelodia(std::string_view title) {
         if (isControl(c, next)) {
             if (c == 0xC2) ++i;
             name += ' ';
-        } else {
-            name += c == '/' || c == '\\' ? ' ' : static_cast<char>(c);
+        } else if (c == '/' || c == '\\' || c == '|') {
+            name += ' ';  // they stand between words
+        } else if (std::string_view("<>:\"?*").find(static_cast<char>(c)) == std::string_view::npos) {
+            name += static_cast<char>(c);
         }
     }
     if (name.size() > kNomeMassimo) {

@@ -14,9 +14,10 @@ void SalvaMelodia(frmKeloTrundo15& f);
 // a record that fails changes nothing.
 void CaricaMelodia(frmKeloTrundo15& f);
 
-// The title as a file name that stays in the folder it is proposed in: no folder
-// separators or control characters, no leading or trailing blanks and dots, not
-// too long, with ".txt"; "Kelo 2020.txt" when nothing is left.
+// The title as a file name that stays in the folder it is proposed in and that
+// Windows, where the old program's files come from, can hold too: no folder
+// separators, control characters or < > : " | ? *, no leading or trailing blanks
+// and dots, not too long, with ".txt"; "Kelo 2020.txt" when nothing is left.
 std::string NomeFileMelodia(std::string_view title);
 
 }  // namespace kelo

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev
   libsdl2-dev libsdl2-mixer-dev
   libfluidsynth-dev fluid-soundfont-gm
   espeak-ng

@@ -20,26 +20,26 @@ void CaricaImpostazioniUtente(frmKeloTrundo15& f) {
     FileSystem& files = f.sys.files;
     const std::string shown = "\"" + files.nativePath(path) + "\"";
 
-    std::string problem;
-    if (std::optional<std::string> content = files.readAll(path)) {
-        SettingsRecordCheck check = readSettingsRecord(*content);
+    std::string problem = "Il file delle impostazioni " + shown + " ";
+    const FileRead file = files.read(path, kRecordFileLimit);
+    if (file.ok()) {
+        SettingsRecordCheck check = readSettingsRecord(file.content);
         if (check.ok()) {
             applySettingsRecord(f, check.values);
             return;
         }
-        problem = "Il file delle impostazioni " + shown + " non è valido alla riga " + std::to_string(check.badLine) +
-                  ": " + check.reason + ".";
-    } else if (files.exists(path)) {
-        problem = "Il file delle impostazioni " + shown + " non si può leggere.";
+        problem += "non è valido alla riga " + std::to_string(check.badLine) + ": " + check.reason + ".";
+    } else if (file.outcome == FileRead::Outcome::Missing) {
+        problem += "non esiste.";
     } else {
-        problem = "Il file delle impostazioni " + shown + " non esiste.";
+        problem += unreadReason(file.outcome) + ".";
     }
 
-    // A bad file is kept for whoever wants to look at it; the exit save would
-    // otherwise replace it.
-    if (files.exists(path)) {
-        if (files.moveAside(path, kBadSuffix))
-            problem += " È stato messo da parte come \"" + files.nativePath(path) + kBadSuffix + "\".";
+    // A bad file is kept for whoever wants to look at it, next to any earlier one;
+    // the exit save would otherwise replace it.
+    if (file.outcome != FileRead::Outcome::Missing) {
+        if (std::optional<std::string> aside = files.moveAside(path, kBadSuffix))
+            problem += " È stato messo da parte come \"" + files.nativePath(*aside) + "\".";
         else
             problem += " Non è stato possibile metterlo da parte.";
     }

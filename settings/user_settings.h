@@ -10,8 +10,8 @@ struct frmKeloTrundo15;
 std::string userSettingsPath(const frmKeloTrundo15& f);
 
 // Loads the user's record into the tables. A missing or unusable file leaves a
-// message, is moved aside with ".bad" (never deleted) and the window starts from
-// the factory settings.
+// message, is moved aside with ".bad" (".bad.2", ... when older copies are there;
+// never deleted) and the window starts from the factory settings.
 void CaricaImpostazioniUtente(frmKeloTrundo15& f);
 
 // Writes the tables to the user's record through a temporary file, so a failed

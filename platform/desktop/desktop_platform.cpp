@@ -1,6 +1,8 @@
 #include "platform/desktop/desktop_platform.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <filesystem>
 
 #include "platform/desktop/form_painter.h"
@@ -10,6 +12,11 @@ namespace kelo {
 DesktopPlatform::DesktopPlatform() : files_(std::filesystem::current_path()) {
     // Windows come and go (the splash, message boxes); only the program decides to end.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The file dialogs and message boxes are the platform's: their buttons speak the
+    // user's language, as they did where the old program ran.
+    if (qtTranslations_.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslations_);
     gate_.afterEvent = [this] {
         driver_.rearm();
         display_.refreshAll();

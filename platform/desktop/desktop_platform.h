@@ -2,6 +2,7 @@
 // The real desktop: every service the program needs, on Qt and SDL2_mixer.
 // Create it after the QApplication; run program code through run().
 #include <QImage>
+#include <QTranslator>
 #include <functional>
 
 #include "platform/desktop/desktop_display.h"
@@ -35,6 +36,7 @@ public:
     int exec();
 
 private:
+    QTranslator qtTranslations_;
     SystemClock clock_;
     SeededRandom random_;
     TimerScheduler timers_{clock_};

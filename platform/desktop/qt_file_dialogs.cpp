@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "platform/desktop/event_gate.h"
@@ -23,8 +24,41 @@ QString QtFileDialogs::qtFilter(const std::string& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// ".txt" of "File di testo (*.txt)|*.txt": the first pattern, when it names one extension.
+QString extensionOf(const std::string& filter) {
+    const QString first =
+        QString::fromStdString(filter).section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    if (!first.startsWith(QStringLiteral("*.")) || first.lastIndexOf(QLatin1Char('*')) != 0) return {};
+    return first.mid(1);
+}
+
+// Gives every name it saves to the extension of its filter, before it asks about
+// an existing file of that name: the open dialog, filtered on it, would never
+// show the file again.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, QString extension) : QFileDialog(parent), extension_(std::move(extension)) {}
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !extension_.isEmpty() && files.size() == 1 && !QFileInfo(files[0]).isDir() &&
+            !files[0].endsWith(extension_, Qt::CaseInsensitive)) {
+            if (QWidget* typing = focusWidget()) typing->clearFocus();  // else selectFile leaves the name as typed
+            selectFile(files[0] + extension_);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString extension_;
+};
+
+}  // namespace
+
 std::optional<std::string> QtFileDialogs::choose(const DialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow());
+    FileDialog dialog(QApplication::activeWindow(), extensionOf(request.filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

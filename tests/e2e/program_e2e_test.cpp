@@ -21,7 +21,6 @@
 
 #include "app/program.h"
 #include "model/colours.h"
-#include "player/melody_files.h"
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_window.h"
 #include "platform/desktop/twips.h"
@@ -62,7 +61,7 @@ void clickOn(FormWindow* w, const Control& c) {
 
 // Answers the next file dialog as a user would: finds it among the top-level
 // widgets once it is up, notes its folder and the name it proposes as
-// "folder|name", types `path` and accepts it.
+// "folder|name", types `path` unless it is empty and presses Enter.
 void answerFileDialog(const QString& path, QString* seen) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, path, seen] {
@@ -73,8 +72,8 @@ void answerFileDialog(const QString& path, QString* seen) {
             poll->stop();
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             *seen = dialog->directory().absolutePath() + QLatin1Char('|') + name->text();
-            name->setText(path);
-            static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+            if (!path.isEmpty()) name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
             return;
         }
     });
@@ -104,8 +103,7 @@ public:
         for (const char* shared : {"Grafica", "Suoni", "Kelo"})
             if (fs::exists(tree / shared)) fs::create_directory_symlink(tree / shared, own / shared);
         if (fs::exists(tree / "Dati")) fs::copy(tree / "Dati", own / "Dati", fs::copy_options::recursive);
-        fs::create_directories(own / "Impostazioni");
-        fs::create_directories(own / "Melodie");
+        for (const char* mine : {"Impostazioni", "Melodie"}) fs::create_directories(own / mine);
         fs::current_path(work_);
     }
     void TearDown() override {
@@ -246,6 +244,7 @@ TEST_F(ProgramOnTheDesktop, StartsOnTheSplashGreetsOnTheMainWindowAndEndsThrough
     EXPECT_TRUE(errors.empty());
 }
 
+// A quote in the title would split the proposed name in two in Qt's dialog.
 TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
     FormWindow* main = greeted();
     ASSERT_NE(main, nullptr);
@@ -254,24 +253,25 @@ TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.cmdIncisi.Enabled && f.lblPulsante[3].Caption == "O"; }, 5000));
     clickOn(main, f.lblPulsante[3]);  // stop: the file buttons come back
     ASSERT_TRUE(f.lblPuls[1].Enabled);
-    const std::string title = f.TxtTitolo.Text;
+    f.TxtTitolo.Text = "Ciao \"mondo\"";
 
-    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("Kelo 2020/Melodie"));
-    const QString file = folder + QStringLiteral("/e2e.txt");
+    const QString melodies = QDir::current().absoluteFilePath(QStringLiteral("Kelo 2020/Melodie"));
     QString seen;
-    answerFileDialog(file, &seen);
+    answerFileDialog({}, &seen);
     clickOn(main, f.lblPuls[1]);
-    EXPECT_EQ(seen.toStdString(), (folder + QLatin1Char('|')).toStdString() + NomeFileMelodia(title));
-    ASSERT_TRUE(QFileInfo::exists(file));
-    EXPECT_EQ(f.lblPuls[1].BackColor, ColoreSpento);
+    EXPECT_EQ(seen, melodies + QStringLiteral("|Ciao mondo.txt"));
+    ASSERT_TRUE(QFileInfo::exists(melodies + QStringLiteral("/Ciao mondo.txt")));
+    answerFileDialog(QStringLiteral("profilo"), &seen);  // typed without ".txt"
+    clickOn(main, f.lblPuls[3]);
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("Kelo 2020/Impostazioni/profilo.txt")));
 
     f.TxtTitolo.Text = "un'altra";
-    answerFileDialog(file, &seen);
+    answerFileDialog({}, &seen);  // the name of the dialog's last use
     clickOn(main, f.lblPuls[2]);
-    EXPECT_EQ(seen, folder + QLatin1Char('|'));
+    EXPECT_EQ(seen, melodies + QStringLiteral("|Ciao mondo.txt"));
     EXPECT_FALSE(f.cmdIncisi.Enabled);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.cmdIncisi.Enabled; }, 5000)) << "the loaded melody was not revealed";
-    EXPECT_EQ(main->editorOf(f.TxtTitolo)->text(), QString::fromStdString(title));
+    EXPECT_EQ(main->editorOf(f.TxtTitolo)->text(), QStringLiteral("Ciao \"mondo\""));
     EXPECT_EQ(f.lblPulsante[3].Caption, "O");
     keep(screenshot(*main), "main-window-melody-loaded.png");
     EXPECT_TRUE(errors.empty());

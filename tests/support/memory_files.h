@@ -10,9 +10,9 @@ namespace kelo::support {
 class MemoryFiles : public FileSystem {
 public:
     bool exists(std::string_view dataPath) override { return files.find(dataPath) != files.end(); }
-    std::optional<std::string> readAll(std::string_view dataPath) override;
+    FileRead read(std::string_view dataPath, size_t limit) override;
     bool writeAtomically(std::string_view dataPath, std::string_view content) override;
-    bool moveAside(std::string_view dataPath, std::string_view suffix) override;
+    std::optional<std::string> moveAside(std::string_view dataPath, std::string_view suffix) override;
     std::string nativePath(std::string_view dataPath) override { return std::string(dataPath); }
 
     std::map<std::string, std::string, std::less<>> files;

@@ -31,7 +31,8 @@ TEST_F(Exit, EscOpensTheQuestionAndNoClosesItLeavingEverythingAsItWas) {
 }
 
 // "SI" saves the settings as they stand, this run's edits included, stops everything
-// pending, closes every player, speaks the farewell and unloads 1500 ms later.
+// pending, closes the persona, chord and note players in this order, speaks the
+// farewell and unloads 1500 ms later.
 TEST_F(Exit, YesSavesStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfter1500ms) {
     f.lblModulo[7].BackColor = ColoreSpento;
     f.lblFreqInc[25].Caption = "12";
@@ -47,7 +48,7 @@ TEST_F(Exit, YesSavesStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfte
     EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), record);
 
     std::vector<SoundEvent> expected;
-    for (auto [player, last] : {std::pair{"mmcKelo", 12}, {"mmcPiano", 10}, {"mmcAccordi", 19}})
+    for (auto [player, last] : {std::pair{"mmcKelo", 12}, {"mmcAccordi", 19}, {"mmcPiano", 10}})
         for (int i = 1; i <= last; ++i) expected.push_back({player, i, "Close", t});
     for (const char* c : {"Prev", "Open", "Play"}) expected.push_back({"mmcKelo", 13, c, t});
     EXPECT_EQ(std::vector<SoundEvent>(p.hp.sound.events.begin() + static_cast<std::ptrdiff_t>(before),
@@ -67,28 +68,21 @@ TEST_F(Exit, YesSavesStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfte
     for (Timer* timer : f.timers()) EXPECT_FALSE(timer->Enabled()) << timer->Name;
 }
 
+// The desktop's request to close asks the question too, rather than lose the
+// settings; during the farewell there is nothing more to ask.
 TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
     const std::string old = p.readFile("Kelo 2020/Dati/User.txt");
     // Something in the way of the temporary file.
     std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");
     f.lblFreqInc[3].Caption = "5";
-    openQuestion();
+    f.CloseRequested();
     ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    f.CloseRequested();
+    EXPECT_FALSE(f.FraESci.Visible);
     EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), old);
     ASSERT_EQ(p.hp.display.messages.size(), 1u);
     EXPECT_NE(p.hp.display.messages[0].find(p.hp.files.nativePath(userSettingsPath(f))), std::string::npos);
     EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
-    p.hp.advance(1500);
-    EXPECT_FALSE(f.Loaded);
-}
-
-TEST_F(Exit, TheDesktopsCloseRequestAsksTheQuestionInsteadOfLosingTheSettings) {
-    ASSERT_TRUE(f.CloseRequested);
-    f.CloseRequested();
-    EXPECT_TRUE(f.FraESci.Visible && f.Loaded);
-    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
-    f.CloseRequested();  // during the farewell: nothing more to ask
-    EXPECT_FALSE(f.FraESci.Visible);
     p.hp.advance(1500);
     EXPECT_FALSE(f.Loaded);
 }

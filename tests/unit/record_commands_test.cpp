@@ -1,5 +1,8 @@
 // The four file label-buttons: their dialogs, a cancel, a file chosen anywhere,
-// a folder that cannot be written, and the times they do nothing.
+// a folder that cannot be written, a pipe or a folder chosen to load, and the
+// times they do nothing.
+#include <sys/stat.h>
+
 #include "app/command_buttons.h"
 #include "engine/link_cases.h"
 #include "model/record_files.h"
@@ -11,28 +14,23 @@ using namespace kelo;
 using namespace kelo::playertest;
 using Records = Player;
 
+// A load dialog proposes the name of the dialog's last use, here the save's.
 TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
     composeAndStop();
     f.TxtTitolo.Text = "Città \"d'oro\" – Var. 2";
     const std::string before = state();
-    const std::string melodies = "Kelo 2020\\Melodie\\", profiles = "Kelo 2020\\Impostazioni\\";
-    const DialogRequest expected[] = {
-        {kFiltroTesto, melodies, melodies + "Città \"d'oro\" – Var. 2.txt", 2, true},
-        {kFiltroTesto, melodies, "", 2, false},
-        {kFiltroTesto, profiles, profiles + "Nuova.txt", 2, true},
-        {kFiltroTesto, profiles, "", 2, false},
-    };
-    for (int i = 1; i <= 4; ++i) {
-        press(i, std::nullopt);
-        const DialogRequest& r = p.hp.dialogs.requests.at(static_cast<size_t>(i - 1));
-        const DialogRequest& e = expected[i - 1];
-        EXPECT_EQ(r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s" : "o"),
-                  e.filter + "|" + e.initDir + "|" + e.fileName + "|" + std::to_string(e.flags) + (e.save ? "s" : "o"));
-    }
+    for (int i = 1; i <= 4; ++i) press(i, std::nullopt);
+    std::string asked;
+    for (const DialogRequest& r : p.hp.dialogs.requests)
+        asked += r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s\n" : "o\n");
+    const std::string melody = kFiltroTesto + std::string("|Kelo 2020\\Melodie\\|Kelo 2020\\Melodie\\Città d'oro – Var. 2.txt|2");
+    const std::string profile = kFiltroTesto + std::string("|Kelo 2020\\Impostazioni\\|Kelo 2020\\Impostazioni\\Nuova.txt|2");
+    EXPECT_EQ(asked, melody + "s\n" + melody + "o\n" + profile + "s\n" + profile + "o\n");
     EXPECT_EQ(state(), before);
     EXPECT_TRUE(fs::is_empty(melodie) && fs::is_empty(profili));
 }
 
+// A name saved without ".txt" gets it: the load dialog shows only text files.
 TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheDefaultFolder) {
     const fs::path other = p.dir / "altrove";
     fs::create_directories(other);
@@ -42,8 +40,8 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     f.lblScritteVarie[75].Caption = "mio";
     f.lblCollegamento[80 * 5 + 3].Caption = "7";
     const std::string melody = formatRecord(collectMelodyRecord(f)), settings = support::settingsSnapshot(f);
-    press(1, other / "m.txt");
-    press(3, other / "p.txt");
+    press(1, other / "m");
+    press(3, other / "p.TXT");
     EXPECT_EQ(readFile(melodie / "m.txt") + readFile(profili / "p.txt"), "escaesca");
 
     resetAllToFactory(f);
@@ -51,7 +49,7 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     CaricaCasoCollegamento(f);
     CaricaPaginaCollegamento(f);
     f.TxtTitolo.Text = "altro";
-    press(4, other / "p.txt");
+    press(4, other / "p.TXT");
     press(2, other / "m.txt");
     p.hp.advance(16 * 105);
     EXPECT_TRUE(p.hp.display.messages.empty());
@@ -60,14 +58,18 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
 }
 
-TEST_F(Records, AFolderThatCannotBeWrittenIsNamedInAMessage) {
+TEST_F(Records, WhatCannotBeWrittenOrReadIsNamedInAMessageAndChangesNothing) {
     composeAndStop();
-    press(1, "/proc/m.txt");  // no file can be made there, not even by root
-    press(3, "/proc/p.txt");
-    ASSERT_EQ(p.hp.display.messages.size(), 2u);
-    EXPECT_NE(p.hp.display.messages[0].find("\"/proc/m.txt\""), std::string::npos);
-    EXPECT_NE(p.hp.display.messages[1].find("\"/proc/p.txt\""), std::string::npos);
-    EXPECT_TRUE(f.lblPuls[1].BackColor == ColoreSpento && f.lblPuls[3].BackColor == ColoreSpento);
+    ASSERT_EQ(::mkfifo((p.dir / "pipe.txt").c_str(), 0600), 0);  // opened as it is, it would never answer
+    const std::string before = state();
+    const std::pair<int, fs::path> cases[] = {{1, "/proc/m.txt"},        {3, "/proc/p.txt"}, {2, p.dir / "pipe.txt"},
+                                              {4, p.dir / "pipe.txt"}, {2, melodie},       {4, profili}};
+    for (const auto& [button, path] : cases) press(button, path);  // no file can be made in /proc, not even by root
+    ASSERT_EQ(p.hp.display.messages.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i)  // a load says why
+        EXPECT_NE(p.hp.display.messages[i].find("\"" + cases[i].second.string() + (i < 2 ? "\"" : "\" non si può leggere")),
+                  std::string::npos) << p.hp.display.messages[i];
+    EXPECT_EQ(state(), before);
 }
 
 TEST_F(Records, TheButtonsDoNothingWhileAMelodyIsRevealedOrPlayedAndSaveNothingBeforeTheFirst) {

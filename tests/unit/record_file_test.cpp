@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "platform/local_files.h"
 #include "platform/record_file.h"
@@ -11,15 +16,12 @@ using namespace kelo;
 namespace fs = std::filesystem;
 
 TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
-    std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"), RecordValue::Text(""),
-                                       RecordValue::Text("X"),   RecordValue::Number(12632319),
-                                       RecordValue::Number(-7),  RecordValue::Boolean(true),
-                                       RecordValue::Boolean(false)};
-    std::string text = formatRecord(values);
+    const std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"), RecordValue::Text(""),
+                                             RecordValue::Text("X"), RecordValue::Number(12632319), RecordValue::Number(-7),
+                                             RecordValue::Boolean(true), RecordValue::Boolean(false)};
+    const std::string text = formatRecord(values);
     EXPECT_EQ(text, "\"Kelo (trundo) 2020\"\r\n\"\"\r\n\"X\"\r\n12632319\r\n-7\r\n#TRUE#\r\n#FALSE#\r\n");
-    ParsedRecord back = parseRecord(text);
-    EXPECT_EQ(back.badLine, 0);
-    EXPECT_EQ(back.values, values);
+    EXPECT_EQ(parseRecord(text).values, values);
 }
 
 TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
@@ -28,6 +30,10 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
     EXPECT_EQ(parseRecord("12 \r\n").badLine, 1);
     EXPECT_EQ(parseRecord("#true#").badLine, 1);
     EXPECT_EQ(parseRecord("").values.size(), 0u);
+    // After the last value only what an old file may hold: blanks and line ends.
+    EXPECT_TRUE(readRecordValues("\"1\"\r\n2\r\n \r\n\t\n\r\n", 2).ok());
+    EXPECT_EQ(readRecordValues("\"1\"\r\n2\r\n\r\n\"3\"\r\n", 2).badLine, 4);
+    EXPECT_EQ(readRecordValues(std::string("\"1\"\n2\n\0", 7), 2).badLine, 3);
     // LF line ends and a missing final newline are fine.
     EXPECT_EQ(parseRecord("\"16\"\n16777215\n\"DO\"").values,
               (std::vector{RecordValue::Text("16"), RecordValue::Number(16777215), RecordValue::Text("DO")}));
@@ -35,8 +41,7 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
 
 TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"},
-        {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},
+        {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"}, {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},
         {"Ã©", "\"\xC3\x83\xC2\xA9\"\r\n"},  // as Windows-1252 it would read back as "é"
         {"a\"\"b\"", "\"a\"\"\"\"b\"\"\"\r\n"},
         {"\xC2\x81\xC2\x8D", "\"\x81\x8D\"\r\n"},  // two C1 controls, bytes Windows-1252 leaves free
@@ -50,18 +55,50 @@ TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackThe
     EXPECT_EQ(parseRecord("\xEF\xBB\xBF\"a\"b\"").values, std::vector{RecordValue::Text("a\"b")});
 }
 
-TEST(LocalFiles, WritesAtomicallyAndKeepsTheOldFileWhenTheFolderIsMissing) {
-    fs::path dir = kelo::support::freshFolder("local-files");
-    fs::create_directories(dir / "Kelo 2020" / "Dati");
+// What each fsync flushed while a test looks: a file's name, or a folder's and the names in it.
+std::vector<std::string>* syncedLog = nullptr;
+extern "C" int fsync(int fd) {
+    const fs::path p = syncedLog ? fs::read_symlink("/proc/self/fd/" + std::to_string(fd)) : fs::path();
+    if (syncedLog) syncedLog->push_back(p.filename().string());
+    if (syncedLog && fs::is_directory(p))
+        for (const auto& e : fs::directory_iterator(p)) syncedLog->back() += " " + e.path().filename().string();
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+// Only regular files, and never more of one than the limit and a byte: a pipe would
+// hold the program for good, a padded file fill its memory. Nor is a pipe or a
+// folder written over or moved aside. A save survives a power cut: the data is on
+// disk before the rename makes it the file, and the rename once the folder is. A
+// file moved aside never replaces an earlier copy.
+TEST(LocalFiles, TouchOnlyRegularFilesReadNoMoreThanTheLimitAndWriteDurably) {
+    const fs::path dir = kelo::support::freshFolder("local-files");
+    std::ofstream(dir / "ten") << "0123456789";
+    std::ofstream(dir / "huge") << "\"1\"\r\n";
+    fs::resize_file(dir / "huge", size_t{1} << 30);  // sparse: no disk, no time
+    fs::create_directory(dir / "Dati");
+    for (const char* pipe : {"pipe", "t.tmp"}) ASSERT_EQ(::mkfifo((dir / pipe).c_str(), 0600), 0);
     LocalFileSystem files(dir);
-    ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "first"));
-    ASSERT_TRUE(files.writeAtomically("Kelo 2020\\Dati\\User.txt", "second"));
-    EXPECT_EQ(files.readAll("Kelo 2020\\Dati\\User.txt"), "second");
-    EXPECT_FALSE(fs::exists(dir / "Kelo 2020" / "Dati" / "User.txt.tmp"));
-    EXPECT_FALSE(files.writeAtomically("Kelo 2020\\Nessuna\\User.txt", "x"));
-    EXPECT_TRUE(files.moveAside("Kelo 2020\\Dati\\User.txt", ".bad"));
-    EXPECT_FALSE(files.exists("Kelo 2020\\Dati\\User.txt"));
-    EXPECT_EQ(files.readAll("Kelo 2020\\Dati\\User.txt.bad"), "second");
+    using O = FileRead::Outcome;
+    const std::tuple<std::string, size_t, O> cases[] = {
+        {"ten", 10, O::Read},        {"ten", 9, O::TooLarge},       {"huge", kRecordFileLimit, O::TooLarge},
+        {"pipe", 99, O::Unreadable}, {"Dati", 99, O::Unreadable},   {"none", 99, O::Missing},
+        {"/proc/self/maps", 64, O::TooLarge},  // its size says 0
+    };
+    for (const auto& [name, limit, outcome] : cases) EXPECT_EQ(files.read(name, limit).outcome, outcome) << name;
+    for (const char* other : {"Dati", "pipe", "t"})  // t: a pipe where its temporary file goes
+        EXPECT_FALSE(files.writeAtomically(other, "x") || files.moveAside(other, ".bad")) << other;
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe") && fs::is_directory(dir / "Dati") && !fs::exists(dir / "Dati.bad"));
+
+    std::vector<std::string> synced;
+    syncedLog = &synced;
+    EXPECT_TRUE(files.writeAtomically("Dati\\User.txt", "x"));
+    syncedLog = nullptr;
+    EXPECT_EQ(synced, (std::vector<std::string>{"User.txt.tmp", "Dati User.txt"}));
+    const std::string copies[] = {"Dati\\User.txt.bad", "Dati\\User.txt.bad.2", "Dati\\User.txt.bad.3"};
+    for (const std::string& copy : copies)
+        EXPECT_TRUE(files.writeAtomically("Dati\\User.txt", copy) && files.moveAside("Dati\\User.txt", ".bad") == copy);
+    for (const std::string& copy : copies) EXPECT_EQ(files.read(copy, 99).content, copy);
+    EXPECT_FALSE(files.writeAtomically("Nessuna\\User.txt", "x") || fs::exists(dir / "Dati" / "User.txt.tmp"));
     fs::remove_all(dir);
 }
 
