@@ -1,74 +1,123 @@
+// The settings record: where each field lies, what reading it back restores, and
+// which lines the check refuses because no editor could have written them.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/colours.h"
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
-#include "settings/factory_defaults.h"
-#include "settings/factory_record.h"
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"
+#include "support/record_lines.h"
 
 using namespace kelo;
+using Edits = support::LineEdits;
+using support::factoryRecordWith;
 
-TEST(SettingsRecordLayout, EachFieldHasItsOwnLine) {
+namespace {
+
+constexpr const char* kOff = "16777215";
+
+// Line of bank cell 80 x n + 8 x (r - 1) + c.
+int bankLine(int n, int r, int c = 1) { return 80 * n + 8 * (r - 1) + c + 23; }
+
+// The switch lines first + 2k for k in [from, to] off, then `more`.
+Edits switchesOff(int first, int from, int to, Edits more) {
+    for (int k = from; k <= to; ++k) more.push_back({first + 2 * k, kOff});
+    return more;
+}
+// Link rows (case, next pivot) with their figures 1..upTo "X".
+Edits allX(std::initializer_list<std::pair<int, int>> rows, int upTo = 8, Edits more = {}) {
+    for (auto [n, r] : rows)
+        for (int c = 1; c <= upTo; ++c) more.push_back({bankLine(n, r, c), "\"X\""});
+    return more;
+}
+
+}  // namespace
+
+TEST(SettingsRecord, EachFieldHasItsOwnLine) {
     const auto& fields = settingsRecordFields();
     ASSERT_EQ(fields.size(), 1300u);
     for (size_t i = 0; i < fields.size(); ++i)
         EXPECT_EQ(settingsRecordLine(fields[i].table, fields[i].index, fields[i].colour), static_cast<int>(i + 1)) << i;
-    // Cells the record does not hold.
-    EXPECT_EQ(settingsRecordLine(SettingsTable::FreqInc, 0, false), 0);
-    EXPECT_EQ(settingsRecordLine(SettingsTable::Collegamento, 80, false), 0);
-    EXPECT_EQ(settingsRecordLine(SettingsTable::Nota, 0, false), 0);
+    // The factory record begins with the name, the first list's counts and its first modules.
+    const std::string start = "\"Kelo (trundo) 2020\"\r\n\"13\"\r\n\"6\"\r\n12632319\r\n\"8\"\r\n12632319\r\n\"12\"\r\n";
+    EXPECT_EQ(support::factoryRecord().substr(0, start.size()), start);
 }
 
-TEST(SettingsRecord, TheFactoryRecordIsUsableAndTheDesignBankIsNot) {
-    HeadlessPlatform hp;
-    frmKeloTrundo15 f(hp.platform);
-    // The design bank holds "1" also where link case 1 has no figure (bank cell 86).
-    EXPECT_EQ(readSettingsRecord(formatRecord(collectSettingsRecord(f))).badLine, 86 + 23);
-
-    std::string text = FactorySettingsRecordText(hp.platform);
-    lblDefault_MouseDown(f, 0, MouseArgs{});
-    EXPECT_EQ(formatRecord(collectSettingsRecord(f)), text);
-    SettingsRecordCheck check = readSettingsRecord(text);
-    EXPECT_TRUE(check.ok()) << check.badLine << ": " << check.reason;
-}
-
-// Far from both design and factory values, but what the editors could produce, with
-// an empty profile name; applied, it writes captions and colours and nothing else.
-TEST(SettingsRecord, RoundTripRestoresEveryFieldAndWritesOnlyCaptionsAndColours) {
-    HeadlessPlatform hp;
-    frmKeloTrundo15 f(hp.platform);
-    resetAllToFactory(f);
-    f.lblScritteVarie[75].Caption = "";
-    for (int k : {2, 9}) f.lblModulo[k].BackColor = ColoreSpento;
-    for (int k = 5; k <= 13; ++k) f.lblModuloB[k].BackColor = ColoreSpento;
-    for (int k = 2; k <= 13; ++k) f.lblCadenza[k].BackColor = ColoreSpento;
-    f.lblInciso[1].BackColor = f.lblFreqIncisi[0].BackColor = ColoreSpento;
-    for (auto [cell, text] : std::initializer_list<std::pair<Label*, const char*>>{
-             {&f.lblFreqInc[25], "11"}, {&f.lblFreqInc[26], "11"}, {&f.lblFreqInc[13], "16"}, {&f.lblFreIncB[25], "4"},
-             {&f.lblFreIncB[26], "4"}, {&f.lblInciso[16], "14"}, {&f.lblRip, "16"}, {&f.lblAccordi[5], "13"},
-             {&f.lblNotafinale[1], "0"}, {&f.lblNotafinale[3], "0"}, {&f.lblCollegamento[600], "11"},
-             {&f.lblNota[130], "1"}, {&f.lblCadenza[0], "1"}, {&f.lblFreCad[13], "15"}})
-        cell->Caption = text;
-    const std::vector<RecordValue> before = collectSettingsRecord(f);
-    const std::string text = formatRecord(before);
-    EXPECT_EQ(text.substr(0, 4), "\"\"\r\n") << "the empty name";
+// With an empty profile name and blank lines after the 1300th; applied, the record writes
+// captions and colours and nothing else.
+TEST(SettingsRecord, ReadingBackRestoresEveryFieldAndWritesOnlyCaptionsAndColours) {
+    const std::string text = factoryRecordWith({{1, "\"\""}, {4, kOff}, {2, "\"12\""}, {600, "\"11\""}});
     SettingsRecordCheck check = readSettingsRecord(text + "\r\n \r\n");
     ASSERT_TRUE(check.ok()) << check.badLine << ": " << check.reason;
-    EXPECT_EQ(check.values.size(), 1300u);
-
+    HeadlessPlatform hp;
     frmKeloTrundo15 g(hp.platform);
-    g.lblFreqInc[0].Caption = "9";
-    g.lblCollegamento[5].Caption = "7";
-    g.lblCollegamento[700].Enabled = false;
-    g.lblModulo[3].BorderStyle = 1;
+    Label &held = g.lblFreqInc[0], &page = g.lblCollegamento[5], &bank = g.lblCollegamento[700];
+    held.Caption = "9", page.Caption = "7", bank.Enabled = false, g.lblModulo[3].BorderStyle = 1;
     applySettingsRecord(g, check.values);
-    EXPECT_EQ(collectSettingsRecord(g), before);
-    EXPECT_EQ(g.lblFreqInc[0].Caption + g.lblCollegamento[5].Caption, "97");
-    EXPECT_FALSE(g.lblCollegamento[700].Enabled);
-    EXPECT_EQ(g.lblModulo[3].BorderStyle, 1);
+    EXPECT_EQ(formatRecord(collectSettingsRecord(g)), text);
+    EXPECT_TRUE(held.Caption == "9" && page.Caption == "7" && !bank.Enabled && g.lblModulo[3].BorderStyle == 1);
+}
+
+TEST(SettingsCheck, NamesALineTheEditorsCouldNotHaveWritten) {
+    const std::pair<int, const char*> bad[] = {
+        // Text before the quote, a flag for a caption, a colour in quotes, a quote in the name.
+        {1, "x\"Kelo\""}, {1200, "#TRUE#"}, {6, "\"12632319\""}, {1, "\"Kelo \"\"2021\"\"\""},
+        // Weights that are no whole numbers within their editors' bounds (DO stays drawable).
+        {5, "\"0\""}, {5, "\"17\""}, {5, "\"08\""}, {5, "\" 8\""}, {89, "\"17\""}, {91, "\"0\""}, {100, "\"17\""},
+        {103, "\"0\""}, {bankLine(2, 2, 3), "\"0\""}, {bankLine(2, 2, 3), "\"17\""}, {1144, "\"0\""},
+        {1144, "\"17\""}, {1300, "\"\""},
+        // A figure the link case does not have: case 1 has five, case 13 six.
+        {bankLine(1, 3, 6), "\"4\""}, {bankLine(13, 9, 7), "\"1\""},
+        // Switches hold one of the two switch colours; pools stay within four and the
+        // modules on; pivot weights keep their forbidden cells in place.
+        {4, "255"}, {1275, "255"}, {3, "\"3\""}, {3, "\"14\""}, {1151, "\"5\""}, {1144, "\"X\""},
+    };
+    for (auto [line, text] : bad) {
+        SettingsRecordCheck r = readSettingsRecord(factoryRecordWith({{line, text}}));
+        EXPECT_EQ(r.badLine, line) << text << ": " << r.reason;
+        EXPECT_TRUE(!r.reason.empty() && r.values.empty()) << line;
+    }
+    EXPECT_EQ(readSettingsRecord(factoryRecordWith({}, 1299)).badLine, 1300);
+    EXPECT_EQ(readSettingsRecord("").badLine, 1);
+}
+
+TEST(SettingsCheck, NamesTheFirstOfLinesThatDisagreeOrAcceptsThem) {
+    const struct {
+        const char* what;
+        Edits edits;
+        int badLine;  // 0: usable
+    } cases[] = {
+        {"the factory record", {}, 0},
+        {"anything but a quote in the name, bounds and a bare number",
+         {{1, "\"Il mio profilo: 1, 2 e 3!\""}, {5, "\"16\""}, {101, "\"0\""}, {102, "\"0\""}, {100, "\"0\""},
+          {89, "\"1\""}, {bankLine(2, 2, 3), "\"16\""}, {bankLine(2, 2, 4), "\"X\""}, {7, "16"}},
+         0},
+        // Counts agree with the switches that are on.
+        {"module count", {{4, kOff}}, 2},
+        {"second module count", {{44, kOff}, {30, "\"11\""}, {31, "\"12\""}}, 30},
+        {"song form count", {{58, kOff}}, 90},
+        {"cadence count", {{1275, kOff}}, 1274},
+        // At least four modules, one song form and one cadence stay on.
+        {"three modules", switchesOff(2, 4, 13, {{2, "\"3\""}, {3, "\"4\""}}), 2},
+        {"four modules", switchesOff(2, 5, 13, {{2, "\"4\""}, {3, "\"4\""}}), 0},
+        {"no song form", switchesOff(56, 1, 15, {{90, "\"0\""}}), 90},
+        {"no cadence", switchesOff(1273, 1, 13, {{1274, "\"0\""}}), 1274},
+        {"pool above the count", switchesOff(30, 7, 13, {{30, "\"6\""}, {31, "\"7\""}}), 31},
+        {"pool at the count", switchesOff(30, 7, 13, {{30, "\"6\""}, {31, "\"6\""}}), 0},
+        // A link row the pivots can reach needs a weight: case 2 to do' can be reached,
+        // case 6 to SI, case 13 to si and DO and case 1 to re' cannot.
+        {"case 2 to do'", allX({{2, 9}}), bankLine(2, 9)},
+        {"case 2 to do', its last figure weighted", allX({{2, 9}}, 7, {{bankLine(2, 9, 8), "\"1\""}}), 0},
+        {"unreachable rows", allX({{6, 8}, {13, 1}, {13, 2}, {1, 9}}), 0},
+        // The earliest of several bad lines is the one reported.
+        {"count before a bad weight", {{4, kOff}, {1200, "\"abc\""}}, 2},
+    };
+    for (const auto& c : cases) {
+        SettingsRecordCheck r = readSettingsRecord(factoryRecordWith(c.edits));
+        EXPECT_EQ(r.badLine, c.badLine) << c.what << ": " << r.reason;
+        EXPECT_EQ(r.values.size(), c.badLine ? 0u : 1300u) << c.what;
+    }
 }

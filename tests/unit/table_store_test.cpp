@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "model/main_window.h"
+#include "platform/cell_number.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/runtime_error.h"
 
 using namespace kelo;
 
@@ -10,45 +15,59 @@ struct Store : ::testing::Test {
     HeadlessPlatform hp;
     frmKeloTrundo15 f{hp.platform};
 };
+
+// `run` must stop with the run-time error `code`, naming `what`.
+void expectRaises(const std::function<void()>& run, ErrorCode code, const std::string& what) {
+    try {
+        run();
+        ADD_FAILURE() << what << " was accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), code) << what;
+        EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
+    }
+}
 }  // namespace
 
-TEST_F(Store, ArraysKeepTheirDesignIndicesAndGaps) {
-    for (int gap = 17; gap <= 22; ++gap) EXPECT_FALSE(f.lblInciso.has(gap)) << gap;
-    EXPECT_TRUE(f.lblInciso.has(16) && f.lblInciso.has(23));
+TEST_F(Store, AnIndexOutsideTheDesignItemsOrInTheirGapsIsTheRunTimeError) {
     const std::pair<const char*, std::function<void()>> outside[] = {
-        {"lblInciso(20)", [&] { f.lblInciso[20].Caption = "x"; }},
-        {"lblFreqInc(24)", [&] { (void)f.lblFreqInc[24]; }},
-        {"lblNotaB(0)", [&] { (void)f.lblNotaB[0]; }},
+        {"lblInciso(17)", [&] { f.lblInciso[17].Caption = "x"; }}, {"lblInciso(22)", [&] { (void)f.lblInciso[22]; }},
+        {"lblFreqInc(24)", [&] { (void)f.lblFreqInc[24]; }},       {"lblNotaB(0)", [&] { (void)f.lblNotaB[0]; }},
         {"lblCollegamento(1121)", [&] { (void)f.lblCollegamento[1121]; }},
         {"ShpIndicatore(-1)", [&] { (void)f.ShpIndicatore[-1]; }},
     };
-    for (const auto& [name, access] : outside) {
-        try {
-            access();
-            ADD_FAILURE() << name << " was accepted";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.code(), ErrorCode::NoSuchElement) << name;
-            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
-        }
-    }
-    EXPECT_EQ(f.lblFreqInc[26].Index, 26);
+    for (const auto& [name, access] : outside) expectRaises(access, ErrorCode::NoSuchElement, name);
 }
 
-TEST_F(Store, ForbiddenPivotCellsAreTheDisabledOnes) {
-    int forbidden = 0;
+TEST_F(Store, TheTwentyThreeForbiddenPivotCellsTakeNoInput) {
+    std::string forbidden;
     for (int i = 1; i <= 130; ++i) {
-        forbidden += f.lblNota[i].Caption == "X";
-        EXPECT_EQ(f.lblNota[i].Enabled, f.lblNota[i].Caption != "X") << i;
+        if (f.lblNota[i].Caption == "X") forbidden += std::to_string(i) + " ";
+        EXPECT_EQ(acceptsInput(f.lblNota[i]), f.lblNota[i].Caption != "X") << i;
     }
-    EXPECT_GT(forbidden, 0);
+    EXPECT_EQ(forbidden, "8 10 20 31 33 45 47 48 49 50 59 71 72 75 81 82 84 98 100 108 111 121 123 ");
 }
 
 TEST_F(Store, HiddenPanelsHideTheirCellsFromScreenAndInput) {
-    EXPECT_FALSE(f.Frame3.Visible);
     EXPECT_EQ(f.lblMelos[5].Container, &f.Frame3);
-    EXPECT_FALSE(shownOnScreen(f.lblMelos[5]));
-    EXPECT_FALSE(acceptsInput(f.lblFreqInc[0]));
+    EXPECT_FALSE(shownOnScreen(f.lblMelos[5]) || acceptsInput(f.lblFreqInc[0]));
     f.Frame3.Visible = true;
-    EXPECT_TRUE(acceptsInput(f.lblFreqInc[0]));
+    EXPECT_TRUE(shownOnScreen(f.lblMelos[5]) && acceptsInput(f.lblFreqInc[0]));
     EXPECT_FALSE(shownOnScreen(f.lblScritteVarie[87]));  // inside the exit question
+}
+
+// A cell number is the decimal text of a 16-bit integer, converted at each use.
+TEST(CellNumber, ReadsAndWritesTheDecimalTextOf16BitIntegersAndNothingElse) {
+    for (auto [text, value] : {std::pair{"0", 0}, {"-32768", -32768}, {"32767", 32767}, {"0160", 160}})
+        EXPECT_EQ(val16(text), value) << text;
+    EXPECT_EQ(str16(-5) + str16(add16(32766, 1)), "-532767");
+    constexpr ErrorCode kText = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
+    for (auto [text, code] : {std::pair{"", kText}, {"-", kText}, {" 5", kText}, {"5 ", kText}, {"+5", kText},
+                              {"1.5", kText}, {"32768", kBig}, {"-32769", kBig}, {"99999999999999999999", kBig}}) {
+        expectRaises([&] { val16(text); }, code, text);
+        EXPECT_FALSE(isNumber16(text)) << text;
+    }
+    expectRaises([] { add16(32767, 1); }, kBig, "32768");
+    expectRaises([] { sub16(-32768, 1); }, kBig, "-32769");
+    expectRaises([] { mul16(200, 200); }, kBig, "40000");
+    expectRaises([] { str16(40000); }, kBig, "40000");
 }
