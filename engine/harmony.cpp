@@ -73,9 +73,12 @@ constexpr AccompanimentRow kAccompaniment[] = {
     {"FA+", "DO", "do'", {"6", "6", "6", "5", "5", "5"}},
 };
 
-// Chord number for the transition weights: DO+ 1, FA+ 2, SOL+ 3; 0 for none.
+// Chord numbers of the transition weights: DO+ 1, FA+ 2, SOL+ 3; 0 for none.
+constexpr const char* kChords[] = {"", "DO+", "FA+", "SOL+"};
 int chordNumber(std::string_view chord) {
-    return chord == "DO+" ? 1 : chord == "FA+" ? 2 : chord == "SOL+" ? 3 : 0;
+    for (int n = 1; n <= 3; ++n)
+        if (chord == kChords[n]) return n;
+    return 0;
 }
 
 void chooseAccompaniment(frmKeloTrundo15& f, int k, std::string_view chord) {
@@ -116,13 +119,12 @@ void cmdScegliArmonie_Click(frmKeloTrundo15& f) {
         // Run alone before any melody ("Scegli Armonie"), the chain has no chord to follow.
         int p = chordNumber(f.lblArmonie[k - 1].Caption);
         if (!p) continue;
-        int w1 = number(f.lblAccordi[3 * (p - 1) + 1]);
-        int w2 = number(f.lblAccordi[3 * (p - 1) + 2]);
-        int w3 = number(f.lblAccordi[3 * (p - 1) + 3]);
-        int total = add16(add16(w1, w2), w3);
-        int r = drawOverTotal(f, total, "lblAccordi (chord transitions)");
-        const char* next = r <= w1 ? "DO+" : r <= w1 + w2 ? "FA+" : "SOL+";
-        f.lblArmonie[k].Caption = next;
+        const int row = 3 * (p - 1);
+        const int weights[] = {number(f.lblAccordi[row + 1]), number(f.lblAccordi[row + 2]),
+                               number(f.lblAccordi[row + 3])};
+        WeightedDraw next("lblAccordi (chord transitions)");
+        for (int w : weights) next.add(w);
+        f.lblArmonie[k].Caption = kChords[next.draw(f)];
     }
 }
 

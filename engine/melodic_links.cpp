@@ -55,22 +55,20 @@ void startDraw(frmKeloTrundo15& f, int j) {
 // compacted with their ranges, and the drawn one in item 0 of the note scratch.
 // False when the row allows no figure with a weight: nothing is drawn.
 bool drawRow(frmKeloTrundo15& f, int row) {
-    DrawRanges ranges;
+    WeightedDraw figures("lblCollegamento (link figures)");
     for (int c = 1; c <= 8; ++c) {
         const Label& w = f.lblCollegamento[8 * (row - 1) + c];
         if (w.Caption == "X") continue;
-        int m = ranges.add(number(w), f.lblValMin[ranges.count + 1], f.lblValMax[ranges.count + 1]);
+        int m = figures.add(number(w), f.lblValMin, f.lblValMax);
         f.lblNotaAScelta[m].Caption = f.lblNotaA[c].Caption;
         f.lblNotaBScelta[m].Caption = f.lblNotaB[c].Caption;
-        setNumber(f.lblValMax[9], ranges.total);
+        setNumber(f.lblValMax[9], figures.total());
     }
 
-    if (ranges.total < 1) return false;
-    int x = drawOverTotal(f, ranges.total, "lblCollegamento (link figures)");
-    setNumber(f.lblCasualeCollegamento, x);
-    if (int i = ranges.holding(x)) {
-        f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[i].Caption;
-        f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[i].Caption;
+    if (figures.total() < 1) return false;
+    if (int m = figures.draw(f, f.lblCasualeCollegamento)) {
+        f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[m].Caption;
+        f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[m].Caption;
     }
     return true;
 }

@@ -95,31 +95,11 @@ void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
         f.lblPesoN[n].Caption = f.lblPesoNotaP[k].Caption;
     }
 
-    int lo[6] = {};
-    int hi[6] = {};
-    int total = 0;
-    int m = 0;  // the list ends at the first empty name
-    while (m < 5 && !f.lblNota2[m + 1].Caption.empty()) {
-        ++m;
-        total = add16(total, number(f.lblPesoN[m]));
-        hi[m] = total;
-        setNumber(f.lblMaxN[m], total);
-    }
-    setNumber(f.lblMaxN[0], total);
-    f.lblMinN[1].Caption = "1";
-    lo[1] = 1;
-    for (int k = 2; k <= m; ++k) {
-        lo[k] = add16(hi[k - 1], 1);
-        setNumber(f.lblMinN[k], lo[k]);
-    }
-
-    int r = drawOverTotal(f, total, "lblNota (pivot notes)");
-    setNumber(f.lblMinN[0], r);
-    for (int k = 1; k <= m; ++k)
-        if (lo[k] <= r && r <= hi[k]) {
-            f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
-            return;
-        }
+    WeightedDraw notes("lblNota (pivot notes)");
+    for (int k = 1; k <= 5 && !f.lblNota2[k].Caption.empty(); ++k)  // the list ends at the first empty name
+        notes.add(number(f.lblPesoN[k]), f.lblMinN, f.lblMaxN);
+    setNumber(f.lblMaxN[0], notes.total());
+    if (int k = notes.draw(f, f.lblMinN[0])) f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
 }
 
 void lblAccordoEsaminato_Click(frmKeloTrundo15& f) {
@@ -140,17 +120,15 @@ void ScegliNotaFinale(frmKeloTrundo15& f) {
         f.lblMinFine[i].Caption.clear();
         f.lblMaxFine[i].Caption.clear();
     }
-    DrawRanges ranges;
+    WeightedDraw notes("lblNotafinale (final notes)");
     for (int i = 1; i <= 4; ++i) {
         const Label& weight = f.lblNotafinale[i];
         if (weight.Caption == "0") continue;  // only the text "0" leaves a note out
-        int n = ranges.add(number(weight), f.lblMinFine[ranges.count + 1], f.lblMaxFine[ranges.count + 1]);
+        int n = notes.add(number(weight), f.lblMinFine, f.lblMaxFine);
         f.lblFine[n].Caption = f.lblScritteVarie[67 + i].Caption;
-        setNumber(f.lblMaxFine[0], ranges.total);
+        setNumber(f.lblMaxFine[0], notes.total());
     }
-    int r = drawOverTotal(f, ranges.total, "lblNotafinale (final notes)");
-    setNumber(f.lblMinFine[0], r);
-    if (int i = ranges.holding(r)) f.lblFine[0].Caption = f.lblFine[i].Caption;
+    if (int n = notes.draw(f, f.lblMinFine[0])) f.lblFine[0].Caption = f.lblFine[n].Caption;
 }
 
 }  // namespace kelo

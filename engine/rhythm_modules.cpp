@@ -77,47 +77,24 @@ bool hasPool(const ModuleList& l) {
 // Ranges over the declared number of candidates, then a pool of distinct
 // candidates by weight; a try that lands on a pool member is lost.
 void drawPool(frmKeloTrundo15& f, ModuleList l) {
-    int lo[14] = {};
-    int hi[14] = {};
-    bool ranged[14] = {};
-    int prev = number(l.max[0]);
-    int total = 0;
+    WeightedDraw list(l.table);
+    int rowOf[14] = {};
     const int count = number(l.weights[25]);
-    for (int i = 1; i <= count; ++i) {
-        setNumber(l.min[i], add16(prev, 1));
-        total = add16(total, number(l.peso[i]));
-        setNumber(l.max[i], total);
-        lo[i] = prev + 1;
-        hi[i] = total;
-        ranged[i] = true;
-        prev = total;
-    }
-    setNumber(l.max[14], total);
+    for (int i = 1; i <= count; ++i) rowOf[list.add(number(l.peso[i]), l.min, l.max)] = i;
+    setNumber(l.max[14], list.total());
     // Rows past the declared count keep the ranges they hold; a row without a
     // candidate or a range is no candidate, and its bounds are never read.
-    for (int k = count + 1; k <= 13; ++k) {
-        if (k < 1 || l.candidates[k].Caption.empty() || l.min[k].Caption.empty()) continue;
-        lo[k] = number(l.min[k]);
-        hi[k] = number(l.max[k]);
-        ranged[k] = true;
-    }
+    for (int k = std::max(count + 1, 1); k <= 13; ++k)
+        if (!l.candidates[k].Caption.empty() && !l.min[k].Caption.empty()) rowOf[list.keep(l.min[k], l.max[k])] = k;
 
     const int wanted = number(l.weights[26]);
-    int drawn = 0;
-    for (int t = 1; t <= kPoolTries && drawn != wanted; ++t) {
-        int r = drawOverTotal(f, total, l.table);
-        setNumber(l.min[0], r);
-        for (int k = 1; k <= 13; ++k) {
-            Label& c = l.candidates[k];
-            if (c.Caption.empty() || !ranged[k]) continue;
-            if (lo[k] <= r && r <= hi[k]) {
-                // A try that lands on a pool member is lost; no other is taken instead.
-                if (c.BackColor == ColoreSpento) {
-                    c.BackColor = ColoreAcceso;
-                    ++drawn;
-                }
-                break;
-            }
+    for (int t = 1, taken = 0; t <= kPoolTries && taken != wanted; ++t) {
+        const int k = rowOf[list.draw(f, l.min[0])];
+        if (k == 0 || l.candidates[k].Caption.empty()) continue;
+        // A try that lands on a pool member is lost; no other is taken instead.
+        if (l.candidates[k].BackColor == ColoreSpento) {
+            l.candidates[k].BackColor = ColoreAcceso;
+            ++taken;
         }
     }
 }
@@ -138,22 +115,17 @@ void takeModule(frmKeloTrundo15& f, ModuleList l, int k) {
     }
 }
 
+// A pool member that the pair being drawn has not taken yet.
+bool untaken(const Label& c) { return isOn(c) && c.BorderStyle == 0; }
+
 // The pool members' own draw, for when every try over the whole list missed
 // the pool: the pair still gets a module, by the members' weights.
 int drawAmongPool(frmKeloTrundo15& f, ModuleList l) {
-    int total = 0;
+    WeightedDraw members(l.table);
+    int rowOf[14] = {};
     for (int k = 1; k <= 13; ++k)
-        if (isOn(l.candidates[k]) && l.candidates[k].BorderStyle == 0) total = add16(total, number(l.peso[k]));
-    int r = drawOverTotal(f, total, l.table);
-    setNumber(l.min[0], r);
-    int hi = 0;
-    for (int k = 1; k <= 13; ++k) {
-        if (!isOn(l.candidates[k]) || l.candidates[k].BorderStyle != 0) continue;
-        int lo = hi + 1;
-        hi = add16(hi, number(l.peso[k]));
-        if (lo <= r && r <= hi) return k;
-    }
-    return 0;
+        if (untaken(l.candidates[k])) rowOf[members.add(number(l.peso[k]))] = k;
+    return rowOf[members.draw(f, l.min[0])];
 }
 
 // One module of a pair from one list: up to 100 tries over the whole list, a try
@@ -161,28 +133,18 @@ int drawAmongPool(frmKeloTrundo15& f, ModuleList l) {
 void drawPairModule(frmKeloTrundo15& f, ModuleList l, Label* tryCell) {
     l.candidates[14].Caption.clear();
     if (l.first) f.lblGigio.Caption.clear();
-    const int total = number(l.max[14]);
-    // Eligibility first, so that only pool members' bounds are read; a list that
-    // ends before row 13 has no bounds below its last candidate.
-    int rows[14], lo[14], hi[14];
-    int eligible = 0;
-    for (int k = 1; k <= 13; ++k) {
-        const Label& c = l.candidates[k];
-        if (!isOn(c) || c.BorderStyle != 0) continue;
-        rows[eligible] = k;
-        lo[eligible] = number(l.min[k]);
-        hi[eligible] = number(l.max[k]);
-        ++eligible;
-    }
+    // The members keep the ranges the pool gave them, over its whole total. Only
+    // their bounds are read: a list that ends before row 13 has none below its
+    // last candidate.
+    WeightedDraw members(l.table, number(l.max[14]));
+    int rowOf[14] = {};
+    for (int k = 1; k <= 13; ++k)
+        if (untaken(l.candidates[k])) rowOf[members.keep(l.min[k], l.max[k])] = k;
     for (int t = 1; t <= kPairTries; ++t) {
-        int r = drawOverTotal(f, total, l.table);
-        setNumber(l.min[0], r);
-        int taken = 0;
-        for (int e = 0; e < eligible && !taken; ++e)
-            if (lo[e] <= r && r <= hi[e]) taken = rows[e];
-        if (taken) takeModule(f, l, taken);
+        const int k = rowOf[members.draw(f, l.min[0])];
+        if (k) takeModule(f, l, k);
         if (tryCell) setNumber(*tryCell, t);
-        if (taken) return;
+        if (k) return;
     }
     int k = drawAmongPool(f, l);
     if (k == 0) raise(ErrorCode::InvalidCall, std::string("no module in the pool of ") + l.table);

@@ -9,28 +9,54 @@
 
 namespace kelo {
 
-int DrawRanges::add(int weight, Label& minCell, Label& maxCell) {
-    ++count;
-    lo[count] = add16(total, 1);
-    setNumber(minCell, lo[count]);
-    total = add16(total, weight);
-    hi[count] = total;
-    setNumber(maxCell, total);
-    return count;
+int WeightedDraw::append(int lo, int hi) {
+    if (count_ == kMostCandidates)
+        raise(ErrorCode::SubscriptOutOfRange, std::string("too many candidates for one draw over ") + table_);
+    ++count_;
+    lo_[count_] = lo;
+    hi_[count_] = hi;
+    return count_;
 }
 
-int DrawRanges::holding(int r) const {
-    for (int k = 1; k <= count; ++k)
-        if (lo[k] <= r && r <= hi[k]) return k;
+int WeightedDraw::add(int weight) {
+    const int lo = total_ + 1;
+    total_ = add16(total_, weight);
+    return append(lo, total_);
+}
+
+int WeightedDraw::add(int weight, ControlArray<Label>& mins, ControlArray<Label>& maxes) {
+    const int n = count_ + 1;
+    setNumber(mins[n], total_ + 1);
+    add(weight);
+    setNumber(maxes[n], total_);
+    return n;
+}
+
+int WeightedDraw::keep(const Label& min, const Label& max) {
+    const int lo = number(min);
+    return append(lo, number(max));
+}
+
+int WeightedDraw::overTotal(Form& f) const {
+    if (total_ < 1)
+        raise(ErrorCode::InvalidCall, std::string("weighted draw over ") + table_ +
+                                          ": the eligible weights add up to " + std::to_string(total_) +
+                                          ", nothing can be drawn");
+    return NumeroCasuale(f, total_);
+}
+
+int WeightedDraw::holding(int r) const {
+    for (int k = 1; k <= count_; ++k)
+        if (lo_[k] <= r && r <= hi_[k]) return k;
     return 0;
 }
 
-int drawOverTotal(frmKeloTrundo15& f, int total, const char* table) {
-    if (total < 1)
-        raise(ErrorCode::InvalidCall, std::string("weighted draw over ") + table +
-                                          ": the eligible weights add up to " + std::to_string(total) +
-                                          ", nothing can be drawn");
-    return NumeroCasuale(f, total);
+int WeightedDraw::draw(Form& f) const { return holding(overTotal(f)); }
+
+int WeightedDraw::draw(Form& f, Label& drawn) const {
+    const int r = overTotal(f);
+    setNumber(drawn, r);
+    return holding(r);
 }
 
 int EstrazionePesata(frmKeloTrundo15& f, ControlArray<Label>& source, ControlArray<Label>& weights, int count,
@@ -42,17 +68,14 @@ int EstrazionePesata(frmKeloTrundo15& f, ControlArray<Label>& source, ControlArr
     }
     f.lblMaxScelta[0].Caption = "0";
 
-    DrawRanges ranges;
-    for (int i = 1; i <= count && ranges.count < 15; ++i) {
+    WeightedDraw items(table);
+    for (int i = 1; i <= count && items.count() < 15; ++i) {
         if (!isOn(source[i])) continue;
-        int n = ranges.add(number(weights[i]), f.lblMinScelta[ranges.count + 1], f.lblMaxScelta[ranges.count + 1]);
+        int n = items.add(number(weights[i]), f.lblMinScelta, f.lblMaxScelta);
         f.lblScelta[n].Caption = source[i].Caption;
-        setNumber(f.lblMaxScelta[16], ranges.total);
+        setNumber(f.lblMaxScelta[16], items.total());
     }
-
-    int r = drawOverTotal(f, ranges.total, table);
-    setNumber(f.lblMinScelta[16], r);
-    return ranges.holding(r);
+    return items.draw(f, f.lblMinScelta[16]);
 }
 
 }  // namespace kelo
