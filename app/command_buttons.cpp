@@ -1,6 +1,7 @@
 #include "app/command_buttons.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "player/melody_files.h"
 #include "settings/profiles.h"
@@ -16,9 +17,9 @@ bool melodyInUse(frmKeloTrundo15& f) {
 }
 
 void askToLeave(frmKeloTrundo15& f) {
-    f.lblPuls[0].Enabled = false;
+    f.lblPuls[Puls::Esc].Enabled = false;
     f.FraESci.Visible = true;
-    f.sys.display.focus(f, f.cmdEsci[1]);
+    f.sys.display.focus(f, f.cmdEsci[Esci::No]);
 }
 
 }  // namespace
@@ -27,15 +28,15 @@ void lblPuls_Click(frmKeloTrundo15& f, int Index) {
     Label& button = f.lblPuls[Index];
     // The file commands wait for the melody to rest; before the first melody there
     // is none to save.
-    if (Index != 0 && melodyInUse(f)) return;
-    if (Index == 1 && f.lblInciso[27].Caption.empty()) return;
+    if (Index != Puls::Esc && melodyInUse(f)) return;
+    if (Index == Puls::SalvaMelodia && f.lblInciso[Inciso::Lettera4].Caption.empty()) return;
     toggle(button);
     switch (Index) {
-    case 0: askToLeave(f); break;
-    case 1: SalvaMelodia(f); break;
-    case 2: CaricaMelodia(f); break;
-    case 3: SalvaImpostazioni(f); break;
-    case 4: CaricaImpostazioni(f); break;
+    case Puls::Esc: askToLeave(f); break;
+    case Puls::SalvaMelodia: SalvaMelodia(f); break;
+    case Puls::CaricaMelodia: CaricaMelodia(f); break;
+    case Puls::SalvaImpostazioni: SalvaImpostazioni(f); break;
+    case Puls::CaricaImpostazioni: CaricaImpostazioni(f); break;
     default: break;
     }
 }

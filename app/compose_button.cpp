@@ -5,6 +5,7 @@
 #include "engine/compose.h"
 #include "engine/link_cases.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "platform/runtime_error.h"
 #include "player/persona.h"
@@ -42,7 +43,7 @@ struct NestedCall {
 void PreparaComposizione(frmKeloTrundo15& f) {
     f.cmdIncisi.Enabled = false;
     f.TmrReplay.SetEnabled(false);
-    f.lblPulsante[3].Enabled = false;
+    f.lblPulsante[Pulsante::Esegui].Enabled = false;
     AbilitaFile(f, false);
     ScriviCollegamentoTenuto(f);
     SalvaPaginaVista(f);  // the link stage moves the case on show
@@ -57,12 +58,12 @@ void cmdIncisi_Click(frmKeloTrundo15& f) {
     SegnaNuovaMelodia(f);
     f.lblVariante.Enabled = true;
     PreparaComposizione(f);
-    f.lblScritteVarie[40].Visible = true;
+    f.lblScritteVarie[ScritteVarie::Componendo].Visible = true;
 
     ComponiMelodia(f);
 
     AvviaRivelazione(f);
-    if (isOn(f.lblPulsante[7])) cmdKelo_Click(f);
+    if (isOn(f.lblPulsante[Pulsante::Commenti])) cmdKelo_Click(f);
 }
 
 }  // namespace kelo

@@ -1,6 +1,7 @@
 #include "app/exit.h"
 
 #include "app/command_buttons.h"
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/form_services.h"
 #include "model/main_window.h"
@@ -25,15 +26,15 @@ void stopPendingWork(frmKeloTrundo15& f) {
 }  // namespace
 
 void cmdEsci_Click(frmKeloTrundo15& f, int Index) {
-    if (Index != 0) {
+    if (Index != Esci::Si) {
         f.FraESci.Visible = false;
-        f.lblPuls[0].Enabled = true;
-        f.lblPuls[0].BackColor = ColoreSpento;
+        f.lblPuls[Puls::Esc].Enabled = true;
+        f.lblPuls[Puls::Esc].BackColor = ColoreSpento;
         return;
     }
     f.FraESci.Visible = false;
-    f.lblPuls[0].BackColor = ColoreSpento;
-    f.lblPuls[0].Enabled = false;
+    f.lblPuls[Puls::Esc].BackColor = ColoreSpento;
+    f.lblPuls[Puls::Esc].Enabled = false;
     stopPendingWork(f);
     SalvaImpostazioniUtente(f);
     f.TxtTitolo.ForeColor = ColoreRossoScuro;
@@ -42,8 +43,8 @@ void cmdEsci_Click(frmKeloTrundo15& f, int Index) {
     for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].Command("Close");  // loaded melodies sound 13..19 too
     for (int i = 1; i <= 10; ++i) f.mmcPiano[i].Command("Close");
     for (int i = 1; i <= 33; ++i) f.ShpIndicatore[i].Visible = false;
-    f.lblPulsante[3].Enabled = false;
-    AvviaCampione(f.mmcKelo[13]);
+    f.lblPulsante[Pulsante::Esegui].Enabled = false;
+    AvviaCampione(f.mmcKelo[Kelo::Addio]);
     f.TmrESci.SetEnabled(true);
 }
 
@@ -76,7 +77,7 @@ void AlternaPannelloInterno(frmKeloTrundo15& f) {
 void lblScritteVarie_Click(frmKeloTrundo15& f, int) { f.Frame5.Visible = false; }
 
 void RichiestaChiusura(frmKeloTrundo15& f) {
-    if (f.lblPuls[0].Enabled && f.lblPuls[0].Visible) lblPuls_Click(f, 0);
+    if (f.lblPuls[Puls::Esc].Enabled && f.lblPuls[Puls::Esc].Visible) lblPuls_Click(f, Puls::Esc);
 }
 
 }  // namespace kelo

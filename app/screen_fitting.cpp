@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/splash_window.h"
 
@@ -63,12 +64,12 @@ void AdattaRisoluzione(frmKeloTrundo15& f) {
     fitWindow(f, r);
     constexpr bool font = true, noFont = false;
     fit(f.ShpVari, 0, 78, r, noFont);
-    fit(f.lblNotaA[0], r, font);
+    fit(f.lblNotaA[NotaA::Intestazione], r, font);
     fit(f.lblVariante, r, font);
     fit(f.lblAvvertimento, r, font);
     fit(f.FraESci, r, noFont);
     fit(f.ShpStanghetta, 1, 9, r, noFont);
-    fit(f.lblScritteVarie[87], r, font);
+    fit(f.lblScritteVarie[ScritteVarie::DomandaUscita], r, font);
     fit(f.cmdEsci, 0, 1, r, font);
     fit(f.lblCercaNota, 0, 5, r, font);
     fit(f.lblFreqInc, 25, 26, r, font);
@@ -108,7 +109,7 @@ void AdattaSplashAlloSchermo(frmSplashKelo2020& s) {
     ScreenSize sc = s.sys.display.screen();
     Ratios r = ratios(sc, sc.height / 11550.0);
     fitWindow(s, r);
-    fit(s.lblSplash[3], r, true);
+    fit(s.lblSplash[Splash::Crediti], r, true);
     fit(s.lblVersione, r, true);
     fit(s.ImgScreen, r, false);
 }

@@ -5,6 +5,8 @@
 #include "app/install_root.h"
 #include "app/screen_fitting.h"
 #include "engine/link_cases.h"
+#include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/data_files.h"
 #include "model/form_services.h"
 #include "model/main_window.h"
@@ -68,7 +70,7 @@ void Form_Load(frmKeloTrundo15& f) {
     Randomize(f);
     f.lblDir.Caption = TrovaCartellaInstallazione(f.sys.files);
     CaricaImpostazioniUtente(f);
-    f.lblCercaNota[5].Caption = "160";  // the page opens on link case 2
+    setNumber(f.lblCercaNota[CercaNota::Base], bankBase(2));  // the page opens on link case 2
     CaricaPaginaCollegamento(f);
     f.FraESci.Left = 3000;
     f.FraESci.Top = 120;
@@ -76,10 +78,10 @@ void Form_Load(frmKeloTrundo15& f) {
     const std::string& root = f.lblDir.Caption;
     f.ImgLogo.Picture = LoadPicture(f, DataPath(root, "Grafica\\Kelo-trundo 2020.jpg"));
     f.cmdIncisi.Picture = LoadPicture(f, DataPath(root, "Grafica\\Kelo.jpg"));
-    f.ImgNota[33].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
-    f.ImgNota[34].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
-    f.ImgNota[35].Picture = LoadPicture(f, DataPath(root, "Grafica\\tempo.jpg"));
-    f.ImgNota[36].Picture = LoadPicture(f, DataPath(root, "Grafica\\vuoto.jpg"));
+    f.ImgNota[Pentagramma::Chiave1].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
+    f.ImgNota[Pentagramma::Chiave2].Picture = LoadPicture(f, DataPath(root, "Grafica\\chiave.jpg"));
+    f.ImgNota[Pentagramma::Tempo].Picture = LoadPicture(f, DataPath(root, "Grafica\\tempo.jpg"));
+    f.ImgNota[Pentagramma::Vuoto].Picture = LoadPicture(f, DataPath(root, "Grafica\\vuoto.jpg"));
     SvuotaImmaginiNote(f);
     BindSounds(f);
 }
@@ -89,7 +91,7 @@ void TmrScaricaSplash_Timer(frmKeloTrundo15& f) {
     f.splash->mmcAllarme.Command("Close");
     f.TxtTitolo.Text = "Buongiorno...";
     f.TmrSignori.SetEnabled(true);
-    AvviaCampione(f.mmcKelo[1]);  // the greeting, with no "Close" before it
+    AvviaCampione(f.mmcKelo[Kelo::Saluto]);  // with no "Close" before it
     Unload(*f.splash);
 }
 

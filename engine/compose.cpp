@@ -8,6 +8,7 @@
 #include "engine/song_form.h"
 #include "engine/tempo.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 
@@ -15,9 +16,9 @@ namespace kelo {
 
 namespace {
 void clearHarmony(frmKeloTrundo15& f) {
-    f.lblArmonie[1].Visible = false;
-    f.lblArmonie[1].Caption = "DO+";
-    f.lblAccomp[1].Caption.clear();
+    f.lblArmonie[DueQuarti::Primo].Visible = false;
+    f.lblArmonie[DueQuarti::Primo].Caption = "DO+";
+    f.lblAccomp[DueQuarti::Primo].Caption.clear();
     for (int j = 2; j <= 16; ++j) {
         f.lblArmonie[j].Visible = false;
         f.lblArmonie[j].Caption.clear();
@@ -40,12 +41,12 @@ void ComponiMelodia(frmKeloTrundo15& f) {
 }
 
 void RifinisciMelodia(frmKeloTrundo15& f) {
-    if (isOn(f.lblFreqIncisi[0])) {
+    if (isOn(f.lblFreqIncisi[FreqIncisi::Copy])) {
         int chance = number(f.lblRip);
         int r = NumeroCasuale(f, 16);
         if (r >= 1 && r <= chance) CopiaSezioneRipetuta(f);
     }
-    if (isOn(f.lblPulsante[5])) ScegliVelocita(f);
+    if (isOn(f.lblPulsante[Pulsante::Random])) ScegliVelocita(f);
     ApplicaCadenza(f);
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/weighted_draw.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 
@@ -95,19 +96,20 @@ void chooseAccompaniment(frmKeloTrundo15& f, int k, std::string_view chord) {
 
 void EstraiCadenza(frmKeloTrundo15& f) {
     int k = EstrazionePesata(f, f.lblCadenza, f.lblFreCad, 13, "lblFreCad (cadences)");
-    f.lblCadenza[14].Caption = f.lblScelta[k].Caption;
+    f.lblCadenza[Cadenza::Estratta].Caption = f.lblScelta[k].Caption;
 }
 
 void cmdScegliArmonie_Click(frmKeloTrundo15& f) {
     EstraiCadenza(f);
     for (const CadenceChords& c : kCadenceChords) {
-        if (c.cadence != f.lblCadenza[14].Caption) continue;
+        if (c.cadence != f.lblCadenza[Cadenza::Estratta].Caption) continue;
         const Chords* chords = &c.plain;
-        if (c.rewrite && f.lblDueQuarti[13].Caption == "4") {
-            f.lblCadenza[14].Caption = c.rewrite;
+        if (c.rewrite && f.lblDueQuarti[DueQuarti::InizioCadenza].Caption == "4") {
+            f.lblCadenza[Cadenza::Estratta].Caption = c.rewrite;
             chords = &c.rewritten;
         }
-        for (int j = 0; j < 3; ++j) f.lblArmonie[13 + j].Caption = (*chords)[static_cast<size_t>(j)];
+        for (int j = 0; j < 3; ++j)
+            f.lblArmonie[DueQuarti::InizioCadenza + j].Caption = (*chords)[static_cast<size_t>(j)];
         break;
     }
 
@@ -130,19 +132,20 @@ void cmdScegliArmonie_Click(frmKeloTrundo15& f) {
 
 void ApplicaCadenza(frmKeloTrundo15& f) {
     for (const CadenceCodes& c : kCadenceCodes) {
-        if (c.cadence != f.lblCadenza[14].Caption) continue;
-        for (int j = 0; j < 4; ++j) f.lblAccomp[13 + j].Caption = c.codes[static_cast<size_t>(j)];
+        if (c.cadence != f.lblCadenza[Cadenza::Estratta].Caption) continue;
+        for (int j = 0; j < 4; ++j)
+            f.lblAccomp[DueQuarti::InizioCadenza + j].Caption = c.codes[static_cast<size_t>(j)];
         break;
     }
-    if (f.lblDueQuarti[15].Caption == "4") {
-        f.lblAccomp[15].Caption = "1";
-        f.lblAccomp[16].Caption.clear();
+    if (f.lblDueQuarti[DueQuarti::Penultimo].Caption == "4") {
+        f.lblAccomp[DueQuarti::Penultimo].Caption = "1";
+        f.lblAccomp[DueQuarti::Ultimo].Caption.clear();
     }
 }
 
 void ScegliAccompagnamento(frmKeloTrundo15& f) {
     f.lblPrec.Caption = "DO+";
-    f.lblAccomp[1].Caption = "1";
+    f.lblAccomp[DueQuarti::Primo].Caption = "1";
     int count = 1;
     for (int k = 2; k <= 12; ++k) {
         const std::string& h = f.lblArmonie[k].Caption;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "platform/cell_number.h"
 
@@ -33,18 +34,18 @@ int caseNumber(const std::string& text) { return plainNumberIn(text, 1, 13); }
 }  // namespace
 
 void CaricaCasoCollegamento(frmKeloTrundo15& f) {
-    int n = caseNumber(f.lblCercaNota[0].Caption);
+    int n = caseNumber(f.lblCercaNota[CercaNota::Caso].Caption);
     if (n == 0) return;
     const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
-    f.lblCercaNota[3].Caption = c.chord;
-    f.lblCercaNota[4].Caption = c.pivot;
+    f.lblCercaNota[CercaNota::Accordo].Caption = c.chord;
+    f.lblCercaNota[CercaNota::Perno].Caption = c.pivot;
     for (int k = 1; k <= 8; ++k) f.lblNotaA[k].Caption = c.first[static_cast<size_t>(k - 1)];
     for (int k = 1; k <= 8; ++k) f.lblNotaB[k].Caption = c.second[static_cast<size_t>(k - 1)];
-    f.lblCercaNota[5].Caption = std::to_string(80 * n);
+    f.lblCercaNota[CercaNota::Base].Caption = std::to_string(bankBase(n));
 }
 
 void CaricaPaginaCollegamento(frmKeloTrundo15& f) {
-    int base = val16(f.lblCercaNota[5].Caption);
+    int base = val16(f.lblCercaNota[CercaNota::Base].Caption);
     for (int n = 1; n <= 80; ++n) {
         Label& page = f.lblCollegamento[n];
         page.Caption = f.lblCollegamento[add16(base, n)].Caption;
@@ -53,15 +54,17 @@ void CaricaPaginaCollegamento(frmKeloTrundo15& f) {
 }
 
 void SalvaPaginaVista(frmKeloTrundo15& f) {
-    f.lblCopyCollegamento[0].Caption = f.lblCercaNota[0].Caption;
-    f.lblCopyCollegamento[1].Caption = f.lblCercaNota[5].Caption;
-    f.lblCopyCollegamento[2].Caption = f.lblCollegamento[0].Caption;
+    f.lblCopyCollegamento[CopyCollegamento::Caso].Caption = f.lblCercaNota[CercaNota::Caso].Caption;
+    f.lblCopyCollegamento[CopyCollegamento::Base].Caption = f.lblCercaNota[CercaNota::Base].Caption;
+    f.lblCopyCollegamento[CopyCollegamento::IndiceTenuto].Caption =
+        f.lblCollegamento[Collegamento::IndiceTenuto].Caption;
 }
 
 void RipristinaPaginaVista(frmKeloTrundo15& f) {
-    f.lblCercaNota[0].Caption = f.lblCopyCollegamento[0].Caption;
-    f.lblCercaNota[5].Caption = f.lblCopyCollegamento[1].Caption;
-    f.lblCollegamento[0].Caption = f.lblCopyCollegamento[2].Caption;
+    f.lblCercaNota[CercaNota::Caso].Caption = f.lblCopyCollegamento[CopyCollegamento::Caso].Caption;
+    f.lblCercaNota[CercaNota::Base].Caption = f.lblCopyCollegamento[CopyCollegamento::Base].Caption;
+    f.lblCollegamento[Collegamento::IndiceTenuto].Caption =
+        f.lblCopyCollegamento[CopyCollegamento::IndiceTenuto].Caption;
     CaricaCasoCollegamento(f);
     CaricaPaginaCollegamento(f);
 }

@@ -7,6 +7,7 @@
 #include "engine/pitch_names.h"
 #include "engine/weighted_draw.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 
 namespace kelo {
@@ -47,7 +48,7 @@ void startDraw(frmKeloTrundo15& f, int j) {
         f.lblValMax[i].Caption.clear();
     }
     f.lblCasualeCollegamento.Caption.clear();
-    f.lblValMax[9].Caption.clear();
+    f.lblValMax[ValMax::Totale].Caption.clear();
     f.lblNotaPartenza.Caption = f.lblPerno[j].Caption;
 }
 
@@ -57,18 +58,18 @@ void startDraw(frmKeloTrundo15& f, int j) {
 bool drawRow(frmKeloTrundo15& f, int row) {
     WeightedDraw figures("lblCollegamento (link figures)");
     for (int c = 1; c <= 8; ++c) {
-        const Label& w = f.lblCollegamento[8 * (row - 1) + c];
+        const Label& w = f.lblCollegamento[pageCell(row, c)];
         if (w.Caption == "X") continue;
         int m = figures.add(number(w), f.lblValMin, f.lblValMax);
         f.lblNotaAScelta[m].Caption = f.lblNotaA[c].Caption;
         f.lblNotaBScelta[m].Caption = f.lblNotaB[c].Caption;
-        setNumber(f.lblValMax[9], figures.total());
+        setNumber(f.lblValMax[ValMax::Totale], figures.total());
     }
 
     if (figures.total() < 1) return false;
     if (int m = figures.draw(f, f.lblCasualeCollegamento)) {
-        f.lblNotaAScelta[0].Caption = f.lblNotaAScelta[m].Caption;
-        f.lblNotaBScelta[0].Caption = f.lblNotaBScelta[m].Caption;
+        f.lblNotaAScelta[NotaScelta::Estratta].Caption = f.lblNotaAScelta[m].Caption;
+        f.lblNotaBScelta[NotaScelta::Estratta].Caption = f.lblNotaBScelta[m].Caption;
     }
     return true;
 }
@@ -78,7 +79,7 @@ bool drawRow(frmKeloTrundo15& f, int row) {
 // any weight to draw from gives the pivot and "" (the half-bar sounds as a "2").
 void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, std::string_view& second) {
     startDraw(f, j);
-    if (int n = linkCase(f.lblPerno[j].Caption, f.lblArmonie[j].Caption)) setNumber(f.lblCercaNota[0], n);
+    if (int n = linkCase(f.lblPerno[j].Caption, f.lblArmonie[j].Caption)) setNumber(f.lblCercaNota[CercaNota::Caso], n);
     CaricaCasoCollegamento(f);
     CaricaPaginaCollegamento(f);
 
@@ -92,8 +93,8 @@ void drawFigure(frmKeloTrundo15& f, int j, int& row, std::string_view& first, st
         second = {};
         return;
     }
-    first = f.lblNotaAScelta[0].Caption;
-    second = f.lblNotaBScelta[0].Caption;
+    first = f.lblNotaAScelta[NotaScelta::Estratta].Caption;
+    second = f.lblNotaBScelta[NotaScelta::Estratta].Caption;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "engine/rhythm_modules.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 
 namespace kelo {
@@ -38,7 +39,7 @@ void startOrStop(const StatisticsRun& run) {
 }
 
 void tick(frmKeloTrundo15& f, const StatisticsRun& run) {
-    stepCounter(run.counts[0]);
+    stepCounter(run.counts[Exp::Estrazioni]);
     run.draw(f);
     for (int i = 1; i <= 13; ++i)
         if (isOn(run.candidates[i])) stepCounter(run.counts[i]);

@@ -6,6 +6,7 @@
 #include "engine/pitch_names.h"
 #include "engine/weighted_draw.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 
 namespace kelo {
@@ -28,11 +29,11 @@ constexpr ChordTones kChordTones[] = {
 
 // Half-bar 15 holds a whole note: the melody ends on DO over DO+ there.
 void wholeNoteEnding(frmKeloTrundo15& f) {
-    f.lblPerno[15].Caption = "DO";
-    f.lblNotaPernoScelta.Caption = f.lblPerno[15].Caption;
-    f.lblArmonie[15].Caption = "DO+";
-    f.lblArmonie[16].Visible = false;
-    f.lblArmonie[16].Caption = "DO+";
+    f.lblPerno[DueQuarti::Penultimo].Caption = "DO";
+    f.lblNotaPernoScelta.Caption = f.lblPerno[DueQuarti::Penultimo].Caption;
+    f.lblArmonie[DueQuarti::Penultimo].Caption = "DO+";
+    f.lblArmonie[DueQuarti::Ultimo].Visible = false;
+    f.lblArmonie[DueQuarti::Ultimo].Caption = "DO+";
 }
 
 }  // namespace
@@ -42,21 +43,21 @@ void cmdRicercaNotePerno_Click(frmKeloTrundo15& f) { AssegnaNotePerno(f); }
 void AssegnaNotePerno(frmKeloTrundo15& f) {
     for (int i = 1; i <= 16; ++i) f.lblPerno[i].Caption.clear();
 
-    int start = 15;
-    const std::string& code15 = f.lblDueQuarti[15].Caption;
+    int start = DueQuarti::Penultimo;
+    const std::string& code15 = f.lblDueQuarti[DueQuarti::Penultimo].Caption;
     if (code15 == "3") {
         wholeNoteEnding(f);
-        f.lblDueQuarti[15].Caption = "4";
-        f.lblDueQuarti[16].Caption = "0";
-        start = 14;
+        f.lblDueQuarti[DueQuarti::Penultimo].Caption = "4";
+        f.lblDueQuarti[DueQuarti::Ultimo].Caption = "0";
+        start = DueQuarti::Penultimo - 1;
     } else if (code15 == "4") {
         wholeNoteEnding(f);
-        f.lblDueQuarti[16].Caption = "0";
-        start = 14;
+        f.lblDueQuarti[DueQuarti::Ultimo].Caption = "0";
+        start = DueQuarti::Penultimo - 1;
     } else {
         ScegliNotaFinale(f);
-        f.lblPerno[16].Caption = f.lblFine[0].Caption;
-        f.lblNotaPernoScelta.Caption = f.lblPerno[16].Caption;
+        f.lblPerno[DueQuarti::Ultimo].Caption = f.lblFine[Fine::Estratta].Caption;
+        f.lblNotaPernoScelta.Caption = f.lblPerno[DueQuarti::Ultimo].Caption;
     }
 
     for (int i = start; i >= 1; --i) {
@@ -98,8 +99,8 @@ void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
     WeightedDraw notes("lblNota (pivot notes)");
     for (int k = 1; k <= 5 && !f.lblNota2[k].Caption.empty(); ++k)  // the list ends at the first empty name
         notes.add(number(f.lblPesoN[k]), f.lblMinN, f.lblMaxN);
-    setNumber(f.lblMaxN[0], notes.total());
-    if (int k = notes.draw(f, f.lblMinN[0])) f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
+    setNumber(f.lblMaxN[MaxN::Totale], notes.total());
+    if (int k = notes.draw(f, f.lblMinN[MinN::Casuale])) f.lblNotaPernoScelta.Caption = f.lblNota2[k].Caption;
 }
 
 void lblAccordoEsaminato_Click(frmKeloTrundo15& f) {
@@ -125,10 +126,10 @@ void ScegliNotaFinale(frmKeloTrundo15& f) {
         const Label& weight = f.lblNotafinale[i];
         if (weight.Caption == "0") continue;  // only the text "0" leaves a note out
         int n = notes.add(number(weight), f.lblMinFine, f.lblMaxFine);
-        f.lblFine[n].Caption = f.lblScritteVarie[67 + i].Caption;
-        setNumber(f.lblMaxFine[0], notes.total());
+        f.lblFine[n].Caption = f.lblScritteVarie[ScritteVarie::PrimaNotaFinale - 1 + i].Caption;
+        setNumber(f.lblMaxFine[MaxFine::Totale], notes.total());
     }
-    if (int n = notes.draw(f, f.lblMinFine[0])) f.lblFine[0].Caption = f.lblFine[n].Caption;
+    if (int n = notes.draw(f, f.lblMinFine[MinFine::Casuale])) f.lblFine[Fine::Estratta].Caption = f.lblFine[n].Caption;
 }
 
 }  // namespace kelo

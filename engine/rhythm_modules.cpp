@@ -5,6 +5,7 @@
 
 #include "engine/weighted_draw.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
@@ -26,8 +27,8 @@ constexpr int kPoolTries = 1000;
 // The tables of one module list; the two lists are twins.
 struct ModuleList {
     ControlArray<Label>& modules;     // lblModulo: the list, background = switched on
-    ControlArray<Label>& weights;     // lblFreqInc: weights 1..13, count 25, pool size 26
-    ControlArray<Label>& candidates;  // lblScegliModulo: 0 count, 1..13 candidates, 14 taken
+    ControlArray<Label>& weights;     // lblFreqInc: weights 1..13
+    ControlArray<Label>& candidates;  // lblScegliModulo: candidates 1..13
     ControlArray<Label>& peso;
     ControlArray<Label>& min;
     ControlArray<Label>& max;
@@ -46,7 +47,7 @@ ModuleList secondList(frmKeloTrundo15& f) {
 }
 
 void listCandidates(ModuleList l) {
-    l.candidates[0].Caption = "0";
+    l.candidates[ScegliModulo::Candidati].Caption = "0";
     for (int k = 1; k <= 13; ++k) {
         Label& c = l.candidates[k];
         c.Caption.clear();
@@ -58,8 +59,8 @@ void listCandidates(ModuleList l) {
     }
     for (int i = 1; i <= 13; ++i) {
         if (!isOn(l.modules[i])) continue;
-        int n = add16(number(l.candidates[0]), 1);
-        setNumber(l.candidates[0], n);
+        int n = add16(number(l.candidates[ScegliModulo::Candidati]), 1);
+        setNumber(l.candidates[ScegliModulo::Candidati], n);
         l.candidates[n].Caption = l.modules[i].Caption;
         l.peso[n].Caption = l.weights[i].Caption;
     }
@@ -79,17 +80,17 @@ bool hasPool(const ModuleList& l) {
 void drawPool(frmKeloTrundo15& f, ModuleList l) {
     WeightedDraw list(l.table);
     int rowOf[14] = {};
-    const int count = number(l.weights[25]);
+    const int count = number(l.weights[FreqInc::Accesi]);
     for (int i = 1; i <= count; ++i) rowOf[list.add(number(l.peso[i]), l.min, l.max)] = i;
-    setNumber(l.max[14], list.total());
+    setNumber(l.max[Max::Totale], list.total());
     // Rows past the declared count keep the ranges they hold; a row without a
     // candidate or a range is no candidate, and its bounds are never read.
     for (int k = std::max(count + 1, 1); k <= 13; ++k)
         if (!l.candidates[k].Caption.empty() && !l.min[k].Caption.empty()) rowOf[list.keep(l.min[k], l.max[k])] = k;
 
-    const int wanted = number(l.weights[26]);
+    const int wanted = number(l.weights[FreqInc::DaEstrarre]);
     for (int t = 1, taken = 0; t <= kPoolTries && taken != wanted; ++t) {
-        const int k = rowOf[list.draw(f, l.min[0])];
+        const int k = rowOf[list.draw(f, l.min[Min::Casuale])];
         if (k == 0 || l.candidates[k].Caption.empty()) continue;
         // A try that lands on a pool member is lost; no other is taken instead.
         if (l.candidates[k].BackColor == ColoreSpento) {
@@ -101,17 +102,17 @@ void drawPool(frmKeloTrundo15& f, ModuleList l) {
 
 // Stores the module taken from row k into the pair the counter names.
 void takeModule(frmKeloTrundo15& f, ModuleList l, int k) {
-    l.candidates[14].Caption = l.candidates[k].Caption;
+    l.candidates[ScegliModulo::Preso].Caption = l.candidates[k].Caption;
     l.candidates[k].BorderStyle = 1;
     if (l.first) {
         int pair = number(f.lblContaModuli);
         // There are four pairs: a draw made after the fourth starts them over.
         pair = pair >= 4 ? 1 : add16(pair, 1);
         setNumber(f.lblContaModuli, pair);
-        l.pairs[pair].Caption = l.candidates[14].Caption;
+        l.pairs[pair].Caption = l.candidates[ScegliModulo::Preso].Caption;
     } else {
         // Before any first-bar module the counter names no pair yet: pair 1.
-        l.pairs[std::max<int>(number(f.lblContaModuli), 1)].Caption = l.candidates[14].Caption;
+        l.pairs[std::max<int>(number(f.lblContaModuli), 1)].Caption = l.candidates[ScegliModulo::Preso].Caption;
     }
 }
 
@@ -125,23 +126,23 @@ int drawAmongPool(frmKeloTrundo15& f, ModuleList l) {
     int rowOf[14] = {};
     for (int k = 1; k <= 13; ++k)
         if (untaken(l.candidates[k])) rowOf[members.add(number(l.peso[k]))] = k;
-    return rowOf[members.draw(f, l.min[0])];
+    return rowOf[members.draw(f, l.min[Min::Casuale])];
 }
 
 // One module of a pair from one list: up to 100 tries over the whole list, a try
 // counting only when it lands on a pool member not yet taken.
 void drawPairModule(frmKeloTrundo15& f, ModuleList l, Label* tryCell) {
-    l.candidates[14].Caption.clear();
+    l.candidates[ScegliModulo::Preso].Caption.clear();
     if (l.first) f.lblGigio.Caption.clear();
     // The members keep the ranges the pool gave them, over its whole total. Only
     // their bounds are read: a list that ends before row 13 has none below its
     // last candidate.
-    WeightedDraw members(l.table, number(l.max[14]));
+    WeightedDraw members(l.table, number(l.max[Max::Totale]));
     int rowOf[14] = {};
     for (int k = 1; k <= 13; ++k)
         if (untaken(l.candidates[k])) rowOf[members.keep(l.min[k], l.max[k])] = k;
     for (int t = 1; t <= kPairTries; ++t) {
-        const int k = rowOf[members.draw(f, l.min[0])];
+        const int k = rowOf[members.draw(f, l.min[Min::Casuale])];
         if (k) takeModule(f, l, k);
         if (tryCell) setNumber(*tryCell, t);
         if (k) return;
@@ -154,14 +155,14 @@ void drawPairModule(frmKeloTrundo15& f, ModuleList l, Label* tryCell) {
 // Pairs 2, 3 and 4 begin alike: the marks of the previous pair are cleared, so
 // a module may serve in several pairs.
 void drawNextPair(frmKeloTrundo15& f) {
-    f.lblScegliModulo[14].Caption.clear();
+    f.lblScegliModulo[ScegliModulo::Preso].Caption.clear();
     for (int k = 1; k <= 13; ++k) {
         f.lblScegliModulo[k].BorderStyle = 0;
         f.lblScegliModuloB[k].BorderStyle = 0;
     }
     f.lblContaModuli.BackColor = ColoreSpento;
     drawPairModule(f, firstList(f), &f.lblGigio);
-    f.lblScegliModuloB[14].Caption.clear();
+    f.lblScegliModuloB[ScegliModulo::Preso].Caption.clear();
     drawPairModule(f, secondList(f), &f.lblGigio2);
 }
 
@@ -172,7 +173,7 @@ bool samePair(frmKeloTrundo15& f, int p, int q) {
 
 void assignBars(frmKeloTrundo15& f) {
     int c = 0;
-    for (int m = 24; m <= 27; ++m) {
+    for (int m = Inciso::Lettera1; m <= Inciso::Lettera4; ++m) {
         const std::string& letter = f.lblInciso[m].Caption;
         int p = letter == "A" ? 1 : letter == "B" ? 2 : letter == "C" ? 3 : letter == "D" ? 4 : 0;
         if (p) {
@@ -258,7 +259,7 @@ void ScegliQuartaCoppia(frmKeloTrundo15& f) {
         assignBars(f);
         DividiModuliInDueQuarti(f);
     }
-    if (f.lblDueQuarti[16].Caption != "0") f.lblDueQuarti[16].Caption = "2";
+    if (f.lblDueQuarti[DueQuarti::Ultimo].Caption != "0") f.lblDueQuarti[DueQuarti::Ultimo].Caption = "2";
 }
 
 void cmdAssegnaModuli_Click(frmKeloTrundo15& f) {
@@ -271,13 +272,13 @@ void cmdTuttieQuattro_Click(frmKeloTrundo15& f) {
 
 void ScegliQuattroModuli(frmKeloTrundo15& f) {
     EstraiModuli(f);
-    f.lblModuloScelto[1].Caption = f.lblScegliModulo[14].Caption;
+    f.lblModuloScelto[1].Caption = f.lblScegliModulo[ScegliModulo::Preso].Caption;
     // A position takes the module when it differs from every position filled
     // before. The pool draw never writes that module, so what one run finds every
     // further run finds too: one run per position tells.
     for (int p = 2; p <= 4; ++p) {
         EstraiModuli(f);
-        const std::string& taken = f.lblScegliModulo[14].Caption;
+        const std::string& taken = f.lblScegliModulo[ScegliModulo::Preso].Caption;
         bool differs = true;
         for (int q = 1; q < p; ++q) differs = differs && taken != f.lblModuloScelto[q].Caption;
         if (differs) f.lblModuloScelto[p].Caption = taken;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/weighted_draw.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 
 namespace kelo {
@@ -24,21 +25,21 @@ constexpr SectionCopy kCopies[] = {
 
 void cmdScegliInciso_Click(frmKeloTrundo15& f) {
     cmdScegliInciso2_Click(f);
-    std::string_view form = f.lblInciso[23].Caption;
-    f.lblInciso[25].Caption = charAt(form, 2);
-    f.lblInciso[26].Caption = charAt(form, 3);
-    f.lblInciso[27].Caption = form.empty() ? std::string_view() : form.substr(form.size() - 1);
+    std::string_view form = f.lblInciso[Inciso::Forma].Caption;
+    f.lblInciso[Inciso::Lettera2].Caption = charAt(form, 2);
+    f.lblInciso[Inciso::Lettera3].Caption = charAt(form, 3);
+    f.lblInciso[Inciso::Lettera4].Caption = form.empty() ? std::string_view() : form.substr(form.size() - 1);
 }
 
 void cmdScegliInciso2_Click(frmKeloTrundo15& f) {
     int k = EstrazionePesata(f, f.lblInciso, f.lblFreqIncisi, 15, "lblFreqIncisi (song forms)");
-    f.lblInciso[23].Caption = f.lblScelta[k].Caption;
+    f.lblInciso[Inciso::Forma].Caption = f.lblScelta[k].Caption;
 }
 
 void CopiaSezioneRipetuta(frmKeloTrundo15& f) {
     const SectionCopy* copy = nullptr;
     for (const SectionCopy& c : kCopies)
-        if (c.form == f.lblInciso[23].Caption) copy = &c;
+        if (c.form == f.lblInciso[Inciso::Forma].Caption) copy = &c;
     if (!copy) return;
     const int s = copy->source;
     const int t = copy->target;

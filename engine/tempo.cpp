@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 
@@ -42,7 +43,7 @@ void ScegliVelocita(frmKeloTrundo15& f) {
         if (r <= top) break;
         --level;
     }
-    setNumber(f.lblVeloc[0], level);
+    setNumber(f.lblVeloc[Veloc::Livello], level);
     f.TmrAudio.SetInterval(tempoInterval(level));
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 #include "platform/runtime_error.h"
@@ -66,16 +67,16 @@ int EstrazionePesata(frmKeloTrundo15& f, ControlArray<Label>& source, ControlArr
         f.lblMinScelta[k].Caption.clear();
         f.lblMaxScelta[k].Caption.clear();
     }
-    f.lblMaxScelta[0].Caption = "0";
+    f.lblMaxScelta[MaxScelta::Inizio].Caption = "0";
 
     WeightedDraw items(table);
     for (int i = 1; i <= count && items.count() < 15; ++i) {
         if (!isOn(source[i])) continue;
         int n = items.add(number(weights[i]), f.lblMinScelta, f.lblMaxScelta);
         f.lblScelta[n].Caption = source[i].Caption;
-        setNumber(f.lblMaxScelta[16], items.total());
+        setNumber(f.lblMaxScelta[MaxScelta::Totale], items.total());
     }
-    return items.draw(f, f.lblMinScelta[16]);
+    return items.draw(f, f.lblMinScelta[MinScelta::Casuale]);
 }
 
 }  // namespace kelo

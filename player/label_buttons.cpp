@@ -4,6 +4,7 @@
 
 #include "engine/tempo.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "player/sequencer.h"
 
@@ -20,7 +21,7 @@ void nextRepeatMode(Label& mode) {
 
 // Play starts only when there is a melody to play.
 void play(frmKeloTrundo15& f) {
-    if (f.lblInciso[27].Caption.empty()) return;
+    if (f.lblInciso[Inciso::Lettera4].Caption.empty()) return;
     AbilitaFile(f, false);
     AvviaEsecuzione(f);
 }
@@ -36,8 +37,8 @@ void stop(frmKeloTrundo15& f) {
 // positive number would stop the clock while the play label shows "O": the one
 // in force stays.
 void userTempo(frmKeloTrundo15& f) {
-    const std::string& interval = f.lblVeloc[4].Caption;
-    if (int level = tempoLevelOf(interval)) setNumber(f.lblVeloc[0], level);
+    const std::string& interval = f.lblVeloc[Veloc::Intervallo].Caption;
+    if (int level = tempoLevelOf(interval)) setNumber(f.lblVeloc[Veloc::Livello], level);
     if (isNumber16(interval) && val16(interval) > 0) f.TmrAudio.SetInterval(val16(interval));
 }
 
@@ -47,17 +48,17 @@ void lblPulsante_Click(frmKeloTrundo15& f, int Index) {
     Label& button = f.lblPulsante[Index];
     const bool wasOn = isOn(button);
     switch (Index) {
-        case 0: nextRepeatMode(button); return;
-        case 3: wasOn ? stop(f) : play(f); return;
+        case Pulsante::Ripetizione: nextRepeatMode(button); return;
+        case Pulsante::Esegui: wasOn ? stop(f) : play(f); return;
         default: break;
     }
     toggle(button);
     if (!wasOn) return;
-    if (Index == 1)
+    if (Index == Pulsante::Indicatori)
         for (int k = 1; k <= 32; ++k) f.ShpIndicatore[k].BackColor = ColoreSpento;
-    else if (Index == 4)
+    else if (Index == Pulsante::Accordi)
         for (int i = 1; i <= 19; ++i) f.mmcAccordi[i].Command("Close");
-    else if (Index == 5)
+    else if (Index == Pulsante::Random)
         userTempo(f);
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/data_files.h"
 #include "model/main_window.h"
@@ -35,7 +36,7 @@ void mostraMelodiaCaricata(frmKeloTrundo15& f, const std::vector<RecordValue>& v
         chord.Visible = false;
     }
     AbilitaFile(f, false);
-    f.lblPulsante[3].Enabled = true;
+    f.lblPulsante[Pulsante::Esegui].Enabled = true;
     f.TmrMostraMelodiaDaFile.SetEnabled(true);
     f.cmdIncisi.Enabled = false;
 }
@@ -74,13 +75,13 @@ std::string NomeFileMelodia(std::string_view title) {
 void SalvaMelodia(frmKeloTrundo15& f) {
     if (auto path = ScegliFileDaSalvare(f.CommonDialog1, melodyFolder(f), NomeFileMelodia(f.TxtTitolo.Text)))
         ScriviRecord(f, *path, collectMelodyRecord(f), kTitoloMessaggi);
-    f.lblPuls[1].BackColor = ColoreSpento;
+    f.lblPuls[Puls::SalvaMelodia].BackColor = ColoreSpento;
 }
 
 void CaricaMelodia(frmKeloTrundo15& f) {
     if (auto path = ScegliFileDaAprire(f.CommonDialog1, melodyFolder(f)))
         if (auto values = LeggiRecord(f, *path, readMelodyRecord, kTitoloMessaggi)) mostraMelodiaCaricata(f, *values);
-    f.lblPuls[2].BackColor = ColoreSpento;
+    f.lblPuls[Puls::CaricaMelodia].BackColor = ColoreSpento;
 }
 
 }  // namespace kelo

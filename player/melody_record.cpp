@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/pitch_names.h"
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/main_window.h"
 #include "platform/cell_number.h"
@@ -32,14 +33,14 @@ struct Group {
 constexpr Group kGroups[] = {
     {1, Prop::Title, Rule::Shown, "titolo", nullptr},
     {1, Prop::Composer, Rule::Shown, "compositore", nullptr},
-    {1, Prop::Caption, Rule::TempoLevel, "livello di velocità", [](frmKeloTrundo15& f, int) -> Label& { return f.lblVeloc[0]; }},
-    {1, Prop::Caption, Rule::Milliseconds, "intervallo scelto", [](frmKeloTrundo15& f, int) -> Label& { return f.lblVeloc[4]; }},
+    {1, Prop::Caption, Rule::TempoLevel, "livello di velocità", [](frmKeloTrundo15& f, int) -> Label& { return f.lblVeloc[Veloc::Livello]; }},
+    {1, Prop::Caption, Rule::Milliseconds, "intervallo scelto", [](frmKeloTrundo15& f, int) -> Label& { return f.lblVeloc[Veloc::Intervallo]; }},
     {1, Prop::Interval, Rule::Milliseconds, "intervallo di esecuzione", nullptr},
-    {1, Prop::BackColor, Rule::Switch, "colore di \"Random\"", [](frmKeloTrundo15& f, int) -> Label& { return f.lblPulsante[5]; }},
-    {1, Prop::Caption, Rule::Shown, "cadenza", [](frmKeloTrundo15& f, int) -> Label& { return f.lblCadenza[14]; }},
-    {4, Prop::Caption, Rule::Shown, "forma", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblInciso[22 + k]; }},
+    {1, Prop::BackColor, Rule::Switch, "colore di \"Random\"", [](frmKeloTrundo15& f, int) -> Label& { return f.lblPulsante[Pulsante::Random]; }},
+    {1, Prop::Caption, Rule::Shown, "cadenza", [](frmKeloTrundo15& f, int) -> Label& { return f.lblCadenza[Cadenza::Estratta]; }},
+    {4, Prop::Caption, Rule::Shown, "forma", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblInciso[Inciso::Forma - 1 + k]; }},
     // The fourth letter of the form says that a melody is on show.
-    {1, Prop::Caption, Rule::Present, "quarta lettera della forma", [](frmKeloTrundo15& f, int) -> Label& { return f.lblInciso[27]; }},
+    {1, Prop::Caption, Rule::Present, "quarta lettera della forma", [](frmKeloTrundo15& f, int) -> Label& { return f.lblInciso[Inciso::Lettera4]; }},
     {16, Prop::Caption, Rule::Accompaniment, "codice di accompagnamento", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblAccomp[k]; }},
     {8, Prop::Caption, Rule::Shown, "modulo", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblMod[k]; }},
     {16, Prop::Caption, Rule::Rhythm, "codice ritmico", [](frmKeloTrundo15& f, int k) -> Label& { return f.lblDueQuarti[k]; }},

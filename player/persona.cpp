@@ -1,6 +1,7 @@
 #include "player/persona.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 #include "player/sample_player.h"
@@ -19,18 +20,18 @@ void cmdKelo_Click(frmKeloTrundo15& f) {
         setNumber(f.lblK, t);
         int n = NumeroCasuale(f, 12);
         int last = number(f.lblKeloPrecedente);
-        if (f.lblKelo[0].Caption == "12") {
+        if (f.lblKelo[Kelo::Detti].Caption == "12") {
             if (n == last) continue;
             for (int i = 1; i <= 12; ++i) f.lblScegliTitolo[i].BorderStyle = 0;
             f.lblScegliTitolo[n].BorderStyle = 1;
             SuonaCampione(f.mmcKelo, f.lblKeloPrecedente, n);
-            f.lblKelo[0].Caption = "1";
+            f.lblKelo[Kelo::Detti].Caption = "1";
             return;
         }
         if (n != last && f.lblScegliTitolo[n].BorderStyle == 0) {
             f.lblScegliTitolo[n].BorderStyle = 1;
             SuonaCampione(f.mmcKelo, f.lblKeloPrecedente, n);
-            setNumber(f.lblKelo[0], add16(number(f.lblKelo[0]), 1));
+            setNumber(f.lblKelo[Kelo::Detti], add16(number(f.lblKelo[Kelo::Detti]), 1));
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include "engine/harmony.h"
 #include "engine/pitch_names.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/data_files.h"
 #include "model/form_services.h"
 #include "model/main_window.h"
@@ -98,16 +99,16 @@ void giveComposingBack(frmKeloTrundo15& f) {
     f.TxtCompositore.Visible = true;
     f.cmdIncisi.Enabled = true;
     f.sys.display.focus(f, f.cmdIncisi);
-    f.lblPulsante[3].Enabled = true;
+    f.lblPulsante[Pulsante::Esegui].Enabled = true;
 }
 
 // "Subito" plays every new melody as soon as it is on the staff.
 void playAtOnce(frmKeloTrundo15& f) {
-    if (isOn(f.lblPulsante[2])) {
+    if (isOn(f.lblPulsante[Pulsante::Subito])) {
         AvviaEsecuzione(f);
     }
-    f.lblPulsante[0].Enabled = true;
-    f.lblPulsante[2].Enabled = true;
+    f.lblPulsante[Pulsante::Ripetizione].Enabled = true;
+    f.lblPulsante[Pulsante::Subito].Enabled = true;
 }
 
 }  // namespace

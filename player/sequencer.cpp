@@ -6,6 +6,7 @@
 
 #include "engine/pitch_names.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "platform/dispatch.h"
 #include "player/missing_files.h"
@@ -97,7 +98,7 @@ constexpr RepeatMode kModes[] = {
 
 void replayOrStop(frmKeloTrundo15& f) {
     for (const RepeatMode& m : kModes) {
-        if (m.caption != f.lblPulsante[0].Caption) continue;
+        if (m.caption != f.lblPulsante[Pulsante::Ripetizione].Caption) continue;
         if (m.twice) {
             setNumber(f.lblRipetizioni, add16(number(f.lblRipetizioni), 1));
             if (number(f.lblRipetizioni) == 1) {
@@ -121,9 +122,9 @@ void finePezzo(frmKeloTrundo15& f) {
     f.mmcAccordi[number(f.lblCommandPrec)].Command("Close");
     azzeraContatori(f);
     f.TmrAudio.SetEnabled(false);
-    for (int i : {1, 0, 2}) f.lblPulsante[i].Enabled = true;
+    for (int i : {Pulsante::Indicatori, Pulsante::Ripetizione, Pulsante::Subito}) f.lblPulsante[i].Enabled = true;
     f.mmcPiano[number(f.lblPrecedente)].Command("Close");
-    f.ShpIndicatore[32].BackColor = ColoreSpento;
+    f.ShpIndicatore[Indicatore::Ultimo].BackColor = ColoreSpento;
     MostraInEsecuzione(f, false);
     replayOrStop(f);
 }
@@ -143,12 +144,12 @@ void AvviaEsecuzione(frmKeloTrundo15& f) {
         f.lblMelos[2 * j].BackColor = f.lblDueQuarti[j].Caption == "RP" ? ColoreAcceso : ColoreSpento;
     }
     for (int j = 1; j <= kHalfBars; ++j) expand(f, j);
-    f.lblPulsante[1].Enabled = false;
-    f.lblPulsante[3].Enabled = true;
+    f.lblPulsante[Pulsante::Indicatori].Enabled = false;
+    f.lblPulsante[Pulsante::Esegui].Enabled = true;
     f.lblAvvertimento.Visible = false;
     f.lblVariante.BackColor = ColoreSpento;
-    f.lblArmonie[1].Caption = "DO+";
-    f.lblArmonie[1].Visible = true;
+    f.lblArmonie[DueQuarti::Primo].Caption = "DO+";
+    f.lblArmonie[DueQuarti::Primo].Visible = true;
     f.TmrReplay.SetEnabled(false);
     f.lblRipetizioni.Caption = "0";
     MostraInEsecuzione(f, true);
@@ -161,7 +162,7 @@ void TmrAudio_Timer(frmKeloTrundo15& f) {
     const int p = number(f.lblStepAudio);
     if (at == "64") {
         f.lblStepAudio.Caption = "65";
-        f.ShpIndicatore[32].BackColor = ColoreSpento;
+        f.ShpIndicatore[Indicatore::Ultimo].BackColor = ColoreSpento;
         return;
     }
     if (at == "65" || at == "66") {
@@ -173,10 +174,10 @@ void TmrAudio_Timer(frmKeloTrundo15& f) {
         return;
     }
     const int s = add16(p, 1);
-    if (isOn(f.lblPulsante[1])) moveLight(f, s);
+    if (isOn(f.lblPulsante[Pulsante::Indicatori])) moveLight(f, s);
     if (s % 4 == 1) {
         setNumber(f.lblIndiceAcc, add16(number(f.lblIndiceAcc), 1));
-        if (isOn(f.lblPulsante[4])) SuonaAccordo(f);
+        if (isOn(f.lblPulsante[Pulsante::Accordi])) SuonaAccordo(f);
         setNumber(f.lblCoeffAcc, add16(number(f.lblCoeffAcc), 2));
     }
     const std::string& t = f.lblStep[s].Caption;
@@ -196,7 +197,7 @@ void SuonaAccordo(frmKeloTrundo15& f) {
 
 void TmrReplay_Timer(frmKeloTrundo15& f) {
     f.TmrReplay.SetEnabled(false);
-    f.lblPulsante[1].Enabled = false;
+    f.lblPulsante[Pulsante::Indicatori].Enabled = false;
     MostraInEsecuzione(f, true);
     f.TmrAudio.SetEnabled(true);
 }
@@ -212,19 +213,19 @@ void SilenziaEsecuzione(frmKeloTrundo15& f, int first) {
 
 void FermaEsecuzione(frmKeloTrundo15& f, int first) {
     azzeraContatori(f);
-    f.lblPulsante[1].Enabled = true;
+    f.lblPulsante[Pulsante::Indicatori].Enabled = true;
     MostraInEsecuzione(f, false);
     SilenziaEsecuzione(f, first);
     for (int k = 1; k <= 32; ++k) f.ShpIndicatore[k].BackColor = ColoreSpento;
 }
 
 void MostraInEsecuzione(frmKeloTrundo15& f, bool playing) {
-    f.lblPulsante[3].Caption = playing ? "O" : ">";
-    f.lblPulsante[3].BackColor = playing ? ColoreAcceso : ColoreSpento;
+    f.lblPulsante[Pulsante::Esegui].Caption = playing ? "O" : ">";
+    f.lblPulsante[Pulsante::Esegui].BackColor = playing ? ColoreAcceso : ColoreSpento;
 }
 
 void AbilitaFile(frmKeloTrundo15& f, bool enabled) {
-    for (int i = 1; i <= 4; ++i) f.lblPuls[i].Enabled = enabled;
+    for (int i = Puls::SalvaMelodia; i <= Puls::CaricaImpostazioni; ++i) f.lblPuls[i].Enabled = enabled;
 }
 
 }  // namespace kelo

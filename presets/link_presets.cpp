@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 
 namespace kelo {
@@ -193,7 +194,7 @@ template <class Caption>
 void writeBank(frmKeloTrundo15& f, Caption caption) {
     for (int n = 1; n <= 13; ++n)
         for (int r = 1; r <= 10; ++r)
-            for (int c = 1; c <= 8; ++c) f.lblCollegamento[80 * n + 8 * (r - 1) + c].Caption = caption(n, r, c);
+            for (int c = 1; c <= 8; ++c) f.lblCollegamento[bankCell(n, r, c)].Caption = caption(n, r, c);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/link_cases.h"
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/main_window.h"
 #include "model/pivot_grid.h"
@@ -21,8 +22,8 @@ constexpr int kFinalNoteWeights[4] = {12, 0, 1, 16};  // do', SOL, MI, DO
 constexpr int kCadenceWeights[13] = {1, 4, 9, 5, 2, 16, 8, 6, 3, 12, 14, 12, 7};
 
 void defaultModuleList(ControlArray<Label>& switches, ControlArray<Label>& weights, const int (&factory)[13]) {
-    weights[25].Caption = "13";
-    weights[26].Caption = "6";
+    weights[FreqInc::Accesi].Caption = "13";
+    weights[FreqInc::DaEstrarre].Caption = "6";
     for (int k = 1; k <= 13; ++k) switches[k].BackColor = ColoreAcceso;
     for (int k = 1; k <= 13; ++k) weights[k].Caption = std::to_string(factory[k - 1]);
 }
@@ -35,9 +36,9 @@ void DefaultModuliB(frmKeloTrundo15& f) { defaultModuleList(f.lblModuloB, f.lblF
 
 void DefaultIncisi(frmKeloTrundo15& f) {
     for (int k = 1; k <= 15; ++k) f.lblInciso[k].BackColor = ColoreAcceso;
-    f.lblFreqIncisi[0].BackColor = ColoreAcceso;
+    f.lblFreqIncisi[FreqIncisi::Copy].BackColor = ColoreAcceso;
     f.lblRip.Caption = "10";
-    f.lblInciso[16].Caption = "15";
+    f.lblInciso[Inciso::Accesi].Caption = "15";
     for (int k = 1; k <= 15; ++k) f.lblFreqIncisi[k].Caption = std::to_string(kSongFormWeights[k - 1]);
 }
 
@@ -58,13 +59,13 @@ void DefaultNote(frmKeloTrundo15& f) {
 }
 
 void DefaultCadenze(frmKeloTrundo15& f) {
-    f.lblCadenza[0].Caption = "13";
+    f.lblCadenza[Cadenza::Accese].Caption = "13";
     for (int k = 1; k <= 13; ++k) f.lblCadenza[k].BackColor = ColoreAcceso;
     for (int k = 1; k <= 13; ++k) f.lblFreCad[k].Caption = std::to_string(kCadenceWeights[k - 1]);
 }
 
 void resetAllToFactory(frmKeloTrundo15& f) {
-    f.lblScritteVarie[75].Caption = kFactoryProfileName;
+    f.lblScritteVarie[ScritteVarie::NomeProfilo].Caption = kFactoryProfileName;
     DefaultModuli(f);
     DefaultModuliB(f);
     DefaultIncisi(f);
@@ -79,14 +80,14 @@ void lblDefault_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
     button.BackColor = ColoreTenuto;
     button.BorderStyle = 1;
     switch (Index) {
-    case 0: resetAllToFactory(f); break;
-    case 1: DefaultModuli(f); break;
-    case 2: DefaultModuliB(f); break;
-    case 3: DefaultIncisi(f); break;
-    case 4: DefaultAccordi(f); break;
-    case 5: RipristinaCollegamenti(f); break;
-    case 6: DefaultNote(f); break;
-    case 7: DefaultCadenze(f); break;
+    case Default::Tutti: resetAllToFactory(f); break;
+    case Default::Moduli: DefaultModuli(f); break;
+    case Default::ModuliB: DefaultModuliB(f); break;
+    case Default::Incisi: DefaultIncisi(f); break;
+    case Default::Accordi: DefaultAccordi(f); break;
+    case Default::Collegamenti: RipristinaCollegamenti(f); break;
+    case Default::Note: DefaultNote(f); break;
+    case Default::Cadenze: DefaultCadenze(f); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #include "settings/held_stepper.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/factory_defaults.h"
 
 namespace kelo {
@@ -44,7 +45,7 @@ void stepWeight(Label& cell) {
 void stepHeldWeight(frmKeloTrundo15& f, const HeldStepper& s, int held) { stepWeight(s.item(f, held)); }
 
 void markProfileEdited(frmKeloTrundo15& f) {
-    Label& name = f.lblScritteVarie[75];
+    Label& name = f.lblScritteVarie[ScritteVarie::NomeProfilo];
     if (name.Caption == kFactoryProfileName) name.Caption = "modificati dall'Utente";
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/link_cases.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -15,11 +16,11 @@ constexpr Colour kForwards = ColoreVerde;    // after ">"
 // Page cell `index` into the bank cell of the case on show. A forbidden link stays
 // forbidden, whatever a page left behind by a reload may show.
 void writeToBank(frmKeloTrundo15& f, const HeldStepper&, int index) {
-    Label& bank = f.lblCollegamento[add16(number(f.lblCercaNota[5]), index)];
+    Label& bank = f.lblCollegamento[add16(number(f.lblCercaNota[CercaNota::Base]), index)];
     if (bank.Caption != "X") bank.Caption = f.lblCollegamento[index].Caption;
 }
 
-const HeldStepper kPage{.cells = &W::lblCollegamento, .first = 1, .last = 80, .heldItem = 0,
+const HeldStepper kPage{.cells = &W::lblCollegamento, .first = 1, .last = 80, .heldItem = Collegamento::IndiceTenuto,
                         .timer = &W::TmrCollegamento, .step = stepHeldWeight, .released = writeToBank};
 
 // Case n moved by one, 13 and 1 next to each other.
@@ -37,36 +38,37 @@ void lblCollegamento_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) { 
 void TmrCollegamento_Timer(frmKeloTrundo15& f) { tickHeld(f, kPage); }
 
 void ScriviCollegamentoTenuto(frmKeloTrundo15& f) {
-    if (f.TmrCollegamento.Enabled()) writeToBank(f, kPage, number(f.lblCollegamento[0]));
+    if (f.TmrCollegamento.Enabled()) writeToBank(f, kPage, number(f.lblCollegamento[Collegamento::IndiceTenuto]));
 }
 
 void lblCercaNota_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
-    if (Index < 0 || Index > 4) return;  // the base and the direction flag are hidden
+    if (Index < 0 || Index > CercaNota::Perno) return;  // the base and the direction flag are hidden
     showHeld(f.lblCercaNota[Index]);
-    if (Index == 1 || Index == 2) {
-        Label& shown = f.lblCercaNota[0];
-        setNumber(shown, nextCase(number(shown), Index == 1 ? -1 : 1));
-        f.lblCercaNota[6].BackColor = Index == 1 ? kBackwards : kForwards;
+    if (Index == CercaNota::Indietro || Index == CercaNota::Avanti) {
+        const bool back = Index == CercaNota::Indietro;
+        Label& shown = f.lblCercaNota[CercaNota::Caso];
+        setNumber(shown, nextCase(number(shown), back ? -1 : 1));
+        f.lblCercaNota[CercaNota::Direzione].BackColor = back ? kBackwards : kForwards;
         f.TmrPagina.SetEnabled(true);
     }
     loadCaseAndPage(f);
 }
 
 void lblCercaNota_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) {
-    if (Index < 0 || Index > 4) return;
+    if (Index < 0 || Index > CercaNota::Perno) return;
     showAtRest(f.lblCercaNota[Index], ColoreFreccia);
     f.TmrPagina.SetEnabled(false);
     loadCaseAndPage(f);
 }
 
 void TmrPagina_Timer(frmKeloTrundo15& f) {
-    Label& shown = f.lblCercaNota[0];
-    int n = nextCase(number(shown), f.lblCercaNota[6].BackColor == kBackwards ? -1 : 1);
+    Label& shown = f.lblCercaNota[CercaNota::Caso];
+    int n = nextCase(number(shown), f.lblCercaNota[CercaNota::Direzione].BackColor == kBackwards ? -1 : 1);
     setNumber(shown, n);
     const LinkCase& c = kLinkCases[static_cast<size_t>(n - 1)];
-    setNumber(f.lblCercaNota[5], 80 * n);
-    f.lblCercaNota[4].Caption = c.pivot;
-    f.lblCercaNota[3].Caption = c.chord;
+    setNumber(f.lblCercaNota[CercaNota::Base], bankBase(n));
+    f.lblCercaNota[CercaNota::Perno].Caption = c.pivot;
+    f.lblCercaNota[CercaNota::Accordo].Caption = c.chord;
 }
 
 }  // namespace kelo

@@ -1,6 +1,7 @@
 #include "settings/module_lists.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -8,12 +9,11 @@ namespace kelo {
 namespace {
 
 using W = frmKeloTrundo15;
-constexpr int kCount = 25, kPool = 26;
 
 void stepPoolOrWeight(frmKeloTrundo15& f, const HeldStepper& s, int held) {
-    if (held != kPool) return stepWeight(s.item(f, held));
-    Label& pool = s.item(f, kPool);
-    int count = number(s.item(f, kCount));
+    if (held != FreqInc::DaEstrarre) return stepWeight(s.item(f, held));
+    Label& pool = s.item(f, FreqInc::DaEstrarre);
+    int count = number(s.item(f, FreqInc::Accesi));
     int next = add16(number(pool), 1);
     if (pool.Caption == "13" || next > count)
         pool.Caption = "4";
@@ -21,23 +21,23 @@ void stepPoolOrWeight(frmKeloTrundo15& f, const HeldStepper& s, int held) {
         setNumber(pool, next);
 }
 
-const HeldStepper kMod{.cells = &W::lblFreqInc, .first = 1, .last = 13, .extra = kPool, .heldItem = 0,
-                       .timer = &W::TmrMod, .step = stepPoolOrWeight};
-const HeldStepper kModB{.cells = &W::lblFreIncB, .first = 1, .last = 13, .extra = kPool, .heldItem = 0,
-                        .timer = &W::TmrModB, .step = stepPoolOrWeight};
+const HeldStepper kMod{.cells = &W::lblFreqInc, .first = 1, .last = 13, .extra = FreqInc::DaEstrarre,
+                       .heldItem = FreqInc::IndiceTenuto, .timer = &W::TmrMod, .step = stepPoolOrWeight};
+const HeldStepper kModB{.cells = &W::lblFreIncB, .first = 1, .last = 13, .extra = FreqInc::DaEstrarre,
+                        .heldItem = FreqInc::IndiceTenuto, .timer = &W::TmrModB, .step = stepPoolOrWeight};
 
 void pressModuleSwitch(frmKeloTrundo15& f, ControlArray<Label>& switches, ControlArray<Label>& weights, int Index) {
     markProfileEdited(f);
     Label& module = switches[Index];
     if (module.BackColor == ColoreSpento)
         module.BackColor = ColoreAcceso;
-    else if (number(weights[kCount]) > 4)
+    else if (number(weights[FreqInc::Accesi]) > 4)
         module.BackColor = ColoreSpento;
 
     int on = 0;
     for (int k = 1; k <= 13; ++k) on += isOn(switches[k]) ? 1 : 0;
-    setNumber(weights[kCount], on);
-    if (on < number(weights[kPool])) setNumber(weights[kPool], on);
+    setNumber(weights[FreqInc::Accesi], on);
+    if (on < number(weights[FreqInc::DaEstrarre])) setNumber(weights[FreqInc::DaEstrarre], on);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/link_cases.h"
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/data_files.h"
 #include "model/main_window.h"
@@ -20,7 +21,7 @@ std::string profileFolder(const frmKeloTrundo15& f) { return DataPath(f.lblDir.C
 void SalvaImpostazioni(frmKeloTrundo15& f) {
     if (auto path = ScegliFileDaSalvare(f.CommonDialog2, profileFolder(f), "Nuova.txt"))
         ScriviRecord(f, *path, collectSettingsRecord(f), kTitoloMessaggi);
-    f.lblPuls[3].BackColor = ColoreSpento;
+    f.lblPuls[Puls::SalvaImpostazioni].BackColor = ColoreSpento;
 }
 
 void CaricaImpostazioni(frmKeloTrundo15& f) {
@@ -32,7 +33,7 @@ void CaricaImpostazioni(frmKeloTrundo15& f) {
             CaricaPaginaCollegamento(f);
         }
     }
-    f.lblPuls[4].BackColor = ColoreSpento;
+    f.lblPuls[Puls::CaricaImpostazioni].BackColor = ColoreSpento;
 }
 
 }  // namespace kelo

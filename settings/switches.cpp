@@ -1,6 +1,7 @@
 #include "settings/switches.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -20,11 +21,11 @@ void pressCountedSwitch(frmKeloTrundo15& f, Label& sw, Label& count) {
 }  // namespace
 
 void lblCadenza_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
-    if (Index >= 1 && Index <= 13) pressCountedSwitch(f, f.lblCadenza[Index], f.lblCadenza[0]);
+    if (Index >= 1 && Index <= 13) pressCountedSwitch(f, f.lblCadenza[Index], f.lblCadenza[Cadenza::Accese]);
 }
 
 void lblInciso_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
-    if (Index >= 1 && Index <= 15) pressCountedSwitch(f, f.lblInciso[Index], f.lblInciso[16]);
+    if (Index >= 1 && Index <= 15) pressCountedSwitch(f, f.lblInciso[Index], f.lblInciso[Inciso::Accesi]);
 }
 
 void lblModo_MouseDown(frmKeloTrundo15& f, const MouseArgs&) {

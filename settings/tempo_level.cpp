@@ -4,6 +4,7 @@
 
 #include "engine/tempo.h"
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -15,21 +16,22 @@ using W = frmKeloTrundo15;
 // The exact texts "1".."16"; 0 for anything else.
 int levelOf(const std::string& text) { return plainNumberIn(text, 1, 16); }
 
-// Arrow 1 slows down, arrow 2 speeds up. A level from elsewhere (a melody record)
+// "<" slows down, ">" speeds up. A level from elsewhere (a melody record)
 // may lie outside 1..16: it is brought back to the nearer end first.
 void stepLevel(frmKeloTrundo15& f, const HeldStepper&, int arrow) {
-    if (arrow != 1 && arrow != 2) return;
-    Label& level = f.lblVeloc[0];
+    if (arrow != Veloc::PiuLento && arrow != Veloc::PiuVeloce) return;
+    Label& level = f.lblVeloc[Veloc::Livello];
     int now = std::clamp<int>(number(level), 1, 16);
-    setNumber(level, arrow == 1 ? std::max(now - 1, 1) : std::min(now + 1, 16));
+    setNumber(level, arrow == Veloc::PiuLento ? std::max(now - 1, 1) : std::min(now + 1, 16));
 }
 
 void setPlaybackInterval(frmKeloTrundo15& f, const HeldStepper&, int) {
-    if (int level = levelOf(f.lblVeloc[0].Caption)) f.TmrAudio.SetInterval(tempoInterval(level));
-    setNumber(f.lblVeloc[4], f.TmrAudio.Interval());
+    if (int level = levelOf(f.lblVeloc[Veloc::Livello].Caption)) f.TmrAudio.SetInterval(tempoInterval(level));
+    setNumber(f.lblVeloc[Veloc::Intervallo], f.TmrAudio.Interval());
 }
 
-const HeldStepper kVeloc{.cells = &W::lblVeloc, .first = 1, .last = 2, .timerOnly = 0, .heldItem = 3,
+const HeldStepper kVeloc{.cells = &W::lblVeloc, .first = Veloc::PiuLento, .last = Veloc::PiuVeloce,
+                         .timerOnly = Veloc::Livello, .heldItem = Veloc::FrecciaTenuta,
                          .timer = &W::TmrVeloc, .rest = ColoreFreccia, .renames = false, .step = stepLevel,
                          .released = setPlaybackInterval};
 

@@ -1,6 +1,7 @@
 #include "settings/weight_steppers.h"
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "settings/held_stepper.h"
 
 namespace kelo {
@@ -18,16 +19,16 @@ void stepFinalNote(frmKeloTrundo15& f, const HeldStepper& s, int held) {
         stepWeight(cell);
 }
 
-const HeldStepper kAccordi{.cells = &W::lblAccordi, .first = 1, .last = 9, .heldItem = 0, .timer = &W::TmrAccordi,
-                           .step = stepHeldWeight};
-const HeldStepper kFreCad{.cells = &W::lblFreCad, .first = 1, .last = 13, .heldItem = 0, .timer = &W::TmrFreCad,
-                          .step = stepHeldWeight};
-const HeldStepper kNota{.cells = &W::lblNota, .first = 1, .last = 130, .heldItem = 0, .timer = &W::TmrNota,
-                        .step = stepHeldWeight};
-const HeldStepper kIncisi{.cells = &W::lblFreqIncisi, .first = 1, .last = 15, .heldItem = 16,
+const HeldStepper kAccordi{.cells = &W::lblAccordi, .first = 1, .last = 9, .heldItem = Accordi::IndiceTenuto,
+                           .timer = &W::TmrAccordi, .step = stepHeldWeight};
+const HeldStepper kFreCad{.cells = &W::lblFreCad, .first = 1, .last = 13, .heldItem = FreCad::IndiceTenuto,
+                          .timer = &W::TmrFreCad, .step = stepHeldWeight};
+const HeldStepper kNota{.cells = &W::lblNota, .first = 1, .last = 130, .heldItem = Nota::IndiceTenuto,
+                        .timer = &W::TmrNota, .step = stepHeldWeight};
+const HeldStepper kIncisi{.cells = &W::lblFreqIncisi, .first = 1, .last = 15, .heldItem = FreqIncisi::IndiceTenuto,
                           .timer = &W::TmrIncisi, .step = stepHeldWeight};
-const HeldStepper kFinali{.cells = &W::lblNotafinale, .first = 1, .last = 4, .heldItem = 0, .timer = &W::TmrFinali,
-                          .step = stepFinalNote};
+const HeldStepper kFinali{.cells = &W::lblNotafinale, .first = 1, .last = 4, .heldItem = Notafinale::IndiceTenuto,
+                          .timer = &W::TmrFinali, .step = stepFinalNote};
 const HeldStepper kRip{.single = &W::lblRip, .timer = &W::TmrRip, .renames = false, .step = stepHeldWeight};
 
 }  // namespace
@@ -45,8 +46,8 @@ void lblNota_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) { releaseH
 void TmrNota_Timer(frmKeloTrundo15& f) { tickHeld(f, kNota); }
 
 void lblFreqIncisi_MouseDown(frmKeloTrundo15& f, int Index, const MouseArgs&) {
-    if (Index != 0) return pressHeld(f, kIncisi, Index);
-    toggle(f.lblFreqIncisi[0]);
+    if (Index != FreqIncisi::Copy) return pressHeld(f, kIncisi, Index);
+    toggle(f.lblFreqIncisi[FreqIncisi::Copy]);
 }
 void lblFreqIncisi_MouseUp(frmKeloTrundo15& f, int Index, const MouseArgs&) { releaseHeld(f, kIncisi, Index); }
 void TmrIncisi_Timer(frmKeloTrundo15& f) { tickHeld(f, kIncisi); }

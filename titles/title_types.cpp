@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "model/cell_access.h"
+#include "model/cell_roles.h"
 #include "model/main_window.h"
 #include "model/random_draw.h"
 #include "titles/title_generators.h"
@@ -45,14 +46,14 @@ bool cycleEnded(const Label& count) {
 }
 
 void newCycle(frmKeloTrundo15& f) {
-    f.lblScegliTitolo[0].Caption = "0";
+    f.lblScegliTitolo[ScegliTitolo::Usati].Caption = "0";
     for (int t = 1; t <= kTitleTypes; ++t) f.lblScegliTitolo[t].BackColor = ColoreSpento;
 }
 
 // A type other than the current one: opens a new cycle when the last has ended,
 // then takes the type when it is free this cycle.
 bool takeType(frmKeloTrundo15& f, int t) {
-    Label& count = f.lblScegliTitolo[0];
+    Label& count = f.lblScegliTitolo[ScegliTitolo::Usati];
     if (cycleEnded(count)) newCycle(f);
     Label& mark = f.lblScegliTitolo[t];
     if (mark.BackColor != ColoreSpento) return false;

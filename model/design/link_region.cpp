@@ -1,4 +1,5 @@
 // The link page with its pager and figure rows, and the link bank behind it.
+#include "model/cell_roles.h"
 #include "model/design/design_kit.h"
 #include "model/design/regions.h"
 #include "model/main_window.h"
@@ -8,10 +9,8 @@ namespace kelo::design {
 void linkRegion(frmKeloTrundo15& f) {
     hiddenCell(f.lblCollegamento[0], "1");
     for (int r = 1; r <= 10; ++r)
-        for (int c = 1; c <= 8; ++c) {
-            int item = 8 * (r - 1) + c;
-            weightCell(f.lblCollegamento[item], 10440 + 480 * (r - 1), 7440 + 360 * (c - 1), "1");
-        }
+        for (int c = 1; c <= 8; ++c)
+            weightCell(f.lblCollegamento[pageCell(r, c)], 10440 + 480 * (r - 1), 7440 + 360 * (c - 1), "1");
     // The design page before start-up fills it from the bank.
     constexpr const char* firstColumn[9] = {"", "1", "2", "3", "X", "X", "6", "7", "8"};
     for (int c = 1; c <= 8; ++c) {
