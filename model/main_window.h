@@ -13,30 +13,31 @@ struct frmKeloTrundo15 : Form {
     frmSplashKelo2020* splash = nullptr;
 
     // Frames first: every control below may sit in one of them.
-    Frame FraStoComponendo, FraESci, Frame3, Frame5, Frame4, Frame6, FraModulo1, Frame2;
+    Frame FraStoComponendo{"FraStoComponendo"}, FraESci{"FraESci"}, Frame3{"Frame3"}, Frame5{"Frame5"},
+        Frame4{"Frame4"}, Frame6{"Frame6"}, FraModulo1{"FraModulo1"}, Frame2{"Frame2"};
     ControlArray<Frame> Frame1{"Frame1", 0, 1};
 
     // Decoration and fixed texts.
     ControlArray<Shape> ShpVari{"ShpVari", 0, 78};
-    ControlArray<Label> lblScritteVarie{"lblScritteVarie", 0, 87};
+    ControlArray<Label> lblScritteVarie{"lblScritteVarie", {{0, 75}, {87, 87}}};
 
     // Logo, title, composer line, help text.
-    Image ImgLogo;
-    TextBox TxtTitolo, TxtCompositore;
-    Label lblAvvertimento, lblMinore;
+    Image ImgLogo{"ImgLogo"};
+    TextBox TxtTitolo{"TxtTitolo"}, TxtCompositore{"TxtCompositore"};
+    Label lblAvvertimento{"lblAvvertimento"}, lblMinore{"lblMinore"};
 
     // Settings: song forms.
-    ControlArray<Label> lblInciso{"lblInciso", 0, 27};
+    ControlArray<Label> lblInciso{"lblInciso", {{0, 16}, {23, 27}}};
     ControlArray<Label> lblFreqIncisi{"lblFreqIncisi", 0, 16};
-    Label lblRip;
+    Label lblRip{"lblRip"};
     // Settings: cadences.
     ControlArray<Label> lblCadenza{"lblCadenza", 0, 14};
     ControlArray<Label> lblFreCad{"lblFreCad", 0, 13};
     // Settings: rhythm-module lists.
     ControlArray<Label> lblModulo{"lblModulo", 1, 13};
     ControlArray<Label> lblModuloB{"lblModuloB", 1, 13};
-    ControlArray<Label> lblFreqInc{"lblFreqInc", 0, 26};
-    ControlArray<Label> lblFreIncB{"lblFreIncB", 0, 26};
+    ControlArray<Label> lblFreqInc{"lblFreqInc", {{0, 13}, {25, 26}}};
+    ControlArray<Label> lblFreIncB{"lblFreIncB", {{0, 13}, {25, 26}}};
     // Settings: chord transitions, final notes, pivot notes.
     ControlArray<Label> lblAccordi{"lblAccordi", 0, 9};
     ControlArray<Label> lblNotafinale{"lblNotafinale", 0, 4};
@@ -49,7 +50,7 @@ struct frmKeloTrundo15 : Form {
     ControlArray<Label> lblNotaB{"lblNotaB", 1, 8};
     // Settings: tempo, mode, reset buttons.
     ControlArray<Label> lblVeloc{"lblVeloc", 0, 4};
-    Label lblModo;
+    Label lblModo{"lblModo"};
     ControlArray<Label> lblDefault{"lblDefault", 0, 7};
 
     // Melody tables.
@@ -75,8 +76,8 @@ struct frmKeloTrundo15 : Form {
     ControlArray<Label> lblMaxB{"lblMaxB", 0, 14};
     ControlArray<Label> lblModuloScelto{"lblModuloScelto", 1, 4};
     ControlArray<Label> lblModuloSceltoB{"lblModuloSceltoB", 1, 4};
-    Label lblContaModuli, lblGigio, lblGigio2;
-    Shape shpIncisi;
+    Label lblContaModuli{"lblContaModuli"}, lblGigio{"lblGigio"}, lblGigio2{"lblGigio2"};
+    Shape shpIncisi{"shpIncisi"};
     // Scratch of the final-note draw and the pivot search.
     ControlArray<Label> lblFine{"lblFine", 0, 4};
     ControlArray<Label> lblMinFine{"lblMinFine", 0, 4};
@@ -87,38 +88,41 @@ struct frmKeloTrundo15 : Form {
     ControlArray<Label> lblPesoN{"lblPesoN", 1, 5};
     ControlArray<Label> lblMinN{"lblMinN", 0, 5};
     ControlArray<Label> lblMaxN{"lblMaxN", 0, 5};
-    Label lblAccordoEsaminato, lblNotaEsaminata, lblNotaPernoScelta;
+    Label lblAccordoEsaminato{"lblAccordoEsaminato"}, lblNotaEsaminata{"lblNotaEsaminata"},
+        lblNotaPernoScelta{"lblNotaPernoScelta"};
     // Scratch of the link draw.
     ControlArray<Label> lblNotaAScelta{"lblNotaAScelta", 0, 8};
     ControlArray<Label> lblNotaBScelta{"lblNotaBScelta", 0, 8};
     ControlArray<Label> lblValMin{"lblValMin", 1, 8};
     ControlArray<Label> lblValMax{"lblValMax", 0, 9};
-    Label lblCasualeCollegamento, lblNotaPartenza;
+    Label lblCasualeCollegamento{"lblCasualeCollegamento"}, lblNotaPartenza{"lblNotaPartenza"};
     // Scratch of the accompaniment choice and of the batch and statistics runs.
-    Label lblPrec;
+    Label lblPrec{"lblPrec"};
     ControlArray<Label> lblExp{"lblExp", 0, 13};
     ControlArray<Label> lblExp2{"lblExp2", 0, 13};
-    Label lblPassaggi, lblUguali, lbltentativi;
+    Label lblPassaggi{"lblPassaggi"}, lblUguali{"lblUguali"}, lbltentativi{"lbltentativi"};
 
     // Display, playback and variant state.
-    Label lblStoComponendo, lblIncrementa, lblMem;
+    Label lblStoComponendo{"lblStoComponendo"}, lblIncrementa{"lblIncrementa"}, lblMem{"lblMem"};
     ControlArray<Label> lblStep{"lblStep", 1, 64};
-    Label lblStepAudio, lblIndiceAcc, lblCommandPrec, lblCoeff, lblCoeffAcc, lblRipetizioni, lblPrecedente, lblResto;
-    Label lblNumeroVariante, lblCopiaTitolo;
+    Label lblStepAudio{"lblStepAudio"}, lblIndiceAcc{"lblIndiceAcc"}, lblCommandPrec{"lblCommandPrec"},
+        lblCoeff{"lblCoeff"}, lblCoeffAcc{"lblCoeffAcc"}, lblRipetizioni{"lblRipetizioni"},
+        lblPrecedente{"lblPrecedente"}, lblResto{"lblResto"};
+    Label lblNumeroVariante{"lblNumeroVariante"}, lblCopiaTitolo{"lblCopiaTitolo"};
     // The first data file of this run found missing while a melody was shown or played ("" for none).
-    Label lblFileMancante;
+    Label lblFileMancante{"lblFileMancante"};
     // Persona and title generator.
     ControlArray<Label> lblKelo{"lblKelo", 0, 0};
-    Label lblKeloPrecedente, lblK;
+    Label lblKeloPrecedente{"lblKeloPrecedente"}, lblK{"lblK"};
     ControlArray<Label> lblScegliTitolo{"lblScegliTitolo", 0, 24};
-    Label lblTipologiaTitolo;
-    Label lblDir;
+    Label lblTipologiaTitolo{"lblTipologiaTitolo"};
+    Label lblDir{"lblDir"};
 
     // Options and commands.
     ControlArray<Label> lblPulsante{"lblPulsante", 0, 7};
     ControlArray<Label> lblPuls{"lblPuls", 0, 4};
-    Label lblVariante;
-    CommandButton cmdIncisi;
+    Label lblVariante{"lblVariante"};
+    CommandButton cmdIncisi{"cmdIncisi"};
     ControlArray<CommandButton> cmdEsci{"cmdEsci", 0, 1};
 
     // Score.
@@ -127,27 +131,34 @@ struct frmKeloTrundo15 : Form {
     ControlArray<Shape> ShpStanghetta{"ShpStanghetta", 1, 9};
 
     // Developer buttons on the hidden panels.
-    CommandButton cmdScegliInciso, cmdScegliInciso2, Command1, Command2, Command4;
-    CommandButton cmdScegliPrimiModuli, cmdScegliPrimiModuli2, cmdSelezionaModuli, cmdAssegnaModuli, cmdTuttieQuattro;
-    CommandButton cmdScegliArmonie, cmdScegliCadenza, cmdRicercaNotePerno, cmdTrovaNotePerno;
-    CommandButton cmdScegliCollegamento, cmdScegliCollegamento2, cmdAudio, cmdExp, cmdExp2, cmdKelo, cmdTitoli;
+    CommandButton cmdScegliInciso{"cmdScegliInciso"}, cmdScegliInciso2{"cmdScegliInciso2"}, Command1{"Command1"},
+        Command2{"Command2"}, Command4{"Command4"};
+    CommandButton cmdScegliPrimiModuli{"cmdScegliPrimiModuli"}, cmdScegliPrimiModuli2{"cmdScegliPrimiModuli2"},
+        cmdSelezionaModuli{"cmdSelezionaModuli"}, cmdAssegnaModuli{"cmdAssegnaModuli"},
+        cmdTuttieQuattro{"cmdTuttieQuattro"};
+    CommandButton cmdScegliArmonie{"cmdScegliArmonie"}, cmdScegliCadenza{"cmdScegliCadenza"},
+        cmdRicercaNotePerno{"cmdRicercaNotePerno"}, cmdTrovaNotePerno{"cmdTrovaNotePerno"};
+    CommandButton cmdScegliCollegamento{"cmdScegliCollegamento"}, cmdScegliCollegamento2{"cmdScegliCollegamento2"},
+        cmdAudio{"cmdAudio"}, cmdExp{"cmdExp"}, cmdExp2{"cmdExp2"}, cmdKelo{"cmdKelo"}, cmdTitoli{"cmdTitoli"};
 
     // Timers.
-    Timer TmrScaricaSplash, TmrSignori, TmrESci, TmrMostraMelodia, TmrMostraMelodiaDaFile, TmrAudio, TmrReplay;
-    Timer TmrPagina, TmrAccordi, TmrCollegamento, TmrFinali, TmrFreCad, TmrIncisi, TmrMod, TmrModB, TmrNota, TmrRip,
-        TmrVeloc;
-    Timer TmrExp, TmrExp2, TmrProva, TmrProvaErrore;
+    Timer TmrScaricaSplash{"TmrScaricaSplash"}, TmrSignori{"TmrSignori"}, TmrESci{"TmrESci"},
+        TmrMostraMelodia{"TmrMostraMelodia"}, TmrMostraMelodiaDaFile{"TmrMostraMelodiaDaFile"}, TmrAudio{"TmrAudio"},
+        TmrReplay{"TmrReplay"};
+    Timer TmrPagina{"TmrPagina"}, TmrAccordi{"TmrAccordi"}, TmrCollegamento{"TmrCollegamento"}, TmrFinali{"TmrFinali"},
+        TmrFreCad{"TmrFreCad"}, TmrIncisi{"TmrIncisi"}, TmrMod{"TmrMod"}, TmrModB{"TmrModB"}, TmrNota{"TmrNota"},
+        TmrRip{"TmrRip"}, TmrVeloc{"TmrVeloc"};
+    Timer TmrExp{"TmrExp"}, TmrExp2{"TmrExp2"}, TmrProva{"TmrProva"}, TmrProvaErrore{"TmrProvaErrore"};
 
     // Sample players and file dialogs.
     ControlArray<MediaPlayer> mmcPiano{"mmcPiano", 0, 10};
     ControlArray<MediaPlayer> mmcAccordi{"mmcAccordi", 0, 19};
     ControlArray<MediaPlayer> mmcKelo{"mmcKelo", 0, 13};
-    CommonDialog CommonDialog1, CommonDialog2;
+    CommonDialog CommonDialog1{"CommonDialog1"}, CommonDialog2{"CommonDialog2"};
 
 private:
-    void declareElements();
-    void registerControls();
     void placeInFrames();
+    void placeInPaintingOrder();
 };
 
 }  // namespace kelo

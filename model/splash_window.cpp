@@ -6,13 +6,7 @@ namespace kelo {
 
 frmSplashKelo2020::frmSplashKelo2020(Platform& platform) : Form(platform) {
     Name = "frmSplashKelo2020";
-    lblSplash.add(3);
-    add(ImgScreen, "ImgScreen");
-    add(lblVersione, "lblVersione");
-    addArray(lblSplash);
-    add(lblDir, "lblDir");
-    add(TmrVia, "TmrVia");
-    add(mmcAllarme, "mmcAllarme");
+    registerControls(ImgScreen, lblVersione, lblSplash, lblDir, TmrVia, mmcAllarme);
     applySplashDesign(*this);
 }
 

@@ -11,12 +11,12 @@ struct frmSplashKelo2020 : Form {
 
     frmKeloTrundo15* main = nullptr;
 
-    Image ImgScreen;
-    Label lblVersione;
+    Image ImgScreen{"ImgScreen"};
+    Label lblVersione{"lblVersione"};
     ControlArray<Label> lblSplash{"lblSplash", 3, 3};
-    Timer TmrVia;
-    MediaPlayer mmcAllarme;
-    Label lblDir;
+    Timer TmrVia{"TmrVia"};
+    MediaPlayer mmcAllarme{"mmcAllarme"};
+    Label lblDir{"lblDir"};
 };
 
 }  // namespace kelo

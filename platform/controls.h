@@ -1,8 +1,10 @@
 #pragma once
 // The controls the program keeps its state in: plain data with no toolkit in it.
 // A backend paints them and feeds events back through the handlers in `Events`.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,10 @@ class TimerScheduler;
 class SoundOutput;
 class FileDialogs;
 struct Frame;
+
+// A member declared with its name notes itself with the window being built, which checks,
+// once it has registered its controls, that it left none out (platform/form.h).
+void noteDeclared(const void* member, const char* name);
 
 enum class Align : uint8_t { Left, Right, Center };
 
@@ -43,6 +49,9 @@ struct Events {
 };
 
 struct Control {
+    Control() = default;
+    explicit Control(const char* name) : Name(name) { noteDeclared(this, name); }
+
     float Left = 0, Top = 0, Width = 0, Height = 0;  // twips, relative to Container
     bool Visible = true;
     bool Enabled = true;
@@ -59,6 +68,7 @@ struct Control {
 };
 
 struct Label : Control {
+    using Control::Control;
     std::string Caption;
     Colour BackColor = 0xFFFFFF;
     Colour ForeColor = 0x000000;
@@ -70,6 +80,7 @@ struct Label : Control {
 };
 
 struct TextBox : Control {
+    using Control::Control;
     std::string Text;
     Colour BackColor = 0xFFFFFF;
     Colour ForeColor = 0x000000;
@@ -79,6 +90,7 @@ struct TextBox : Control {
 };
 
 struct CommandButton : Control {
+    using Control::Control;
     std::string Caption;
     std::string Picture;  // data path of the picture, "" for none
     bool Graphical = false;
@@ -87,11 +99,13 @@ struct CommandButton : Control {
 };
 
 struct Image : Control {
+    using Control::Control;
     std::string Picture;  // data path, "" for none
     bool Stretch = true;
 };
 
 struct Shape : Control {
+    using Control::Control;
     Colour BackColor = 0xFFFFFF;
     bool Opaque = true;
     bool Outline = false;
@@ -99,6 +113,7 @@ struct Shape : Control {
 };
 
 struct Frame : Control {
+    using Control::Control;
     Colour BackColor = 0xFFFFFF;
     std::string Caption;
     bool Border = false;
@@ -109,6 +124,7 @@ struct Frame : Control {
 class Timer {
 public:
     Timer() = default;
+    explicit Timer(const char* name) : Name(name) { noteDeclared(this, name); }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
     ~Timer();
@@ -135,6 +151,8 @@ private:
 // A multimedia sample player: a file name and four commands; nothing is read back.
 class MediaPlayer {
 public:
+    MediaPlayer() = default;
+    explicit MediaPlayer(const char* name) : Name(name) { noteDeclared(this, name); }
     std::string FileName;
     void Command(std::string_view command);
     const char* Name = "";
@@ -152,6 +170,8 @@ struct DialogRequest {
 
 class CommonDialog {
 public:
+    CommonDialog() = default;
+    explicit CommonDialog(const char* name) : Name(name) { noteDeclared(this, name); }
     std::string Filter;
     std::string InitDir;
     std::string FileName;
@@ -168,24 +188,31 @@ private:
     bool show(bool save);
 };
 
+struct IndexRun {
+    int first, last;
+};
+
 // A control array: design indices with gaps; an index outside them is the run-time error.
 template <class T>
 class ControlArray {
 public:
-    ControlArray(const char* name, int lo, int hi) : name_(name), lo_(lo), items_(hi - lo + 1), present_(hi - lo + 1, 0) {
+    ControlArray(const char* name, int first, int last) : ControlArray(name, {{first, last}}) {}
+    // The items present, in ascending runs; between runs lie the design's gaps.
+    ControlArray(const char* name, std::initializer_list<IndexRun> runs)
+        : name_(name),
+          lo_(runs.begin()->first),
+          items_(static_cast<size_t>((runs.end() - 1)->last - lo_ + 1)),
+          present_(items_.size(), 0) {
+        for (auto [first, last] : runs)
+            for (int i = first; i <= last; ++i) present_.at(static_cast<size_t>(i - lo_)) = 1;
         for (size_t k = 0; k < items_.size(); ++k) {
             items_[k].Name = name;
-            items_[k].Index = static_cast<int16_t>(lo + static_cast<int>(k));
+            items_[k].Index = static_cast<int16_t>(lo_ + static_cast<int>(k));
         }
+        noteDeclared(this, name);
     }
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
-
-    // Declares the elements lo..hi as existing (the array's bounds are fixed at construction).
-    void add(int lo, int hi) {
-        for (int i = lo; i <= hi; ++i) present_.at(static_cast<size_t>(i - lo_)) = 1;
-    }
-    void add(int i) { add(i, i); }
 
     T& operator[](int i) {
         if (!has(i)) raise(ErrorCode::NoSuchElement, std::string(name_) + "(" + std::to_string(i) + ")");
@@ -195,6 +222,7 @@ public:
     bool has(int i) const {
         return i >= lo_ && i < lo_ + static_cast<int>(items_.size()) && present_[static_cast<size_t>(i - lo_)];
     }
+    size_t size() const { return static_cast<size_t>(std::count(present_.begin(), present_.end(), 1)); }
     int lbound() const { return lo_; }
     int ubound() const { return lo_ + static_cast<int>(items_.size()) - 1; }
     const char* name() const { return name_; }

@@ -2,6 +2,8 @@
 // A top-level window: its own geometry plus the registry of its controls in
 // painting order (back to front), which backends use to draw and hit-test.
 #include <deque>
+#include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 #include "platform/controls.h"
@@ -18,10 +20,10 @@ struct ControlRef {
 };
 
 struct Form {
-    explicit Form(Platform& platform) : sys(platform) {}
+    explicit Form(Platform& platform);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
-    virtual ~Form() = default;
+    virtual ~Form();
 
     Platform& sys;
     const char* Name = "";
@@ -39,45 +41,64 @@ struct Form {
     Events& on(Control& c);
 
 protected:
-    void add(Label& c, const char* name) { addControl(ControlKind::Label, c, name); }
-    void add(TextBox& c, const char* name) { addControl(ControlKind::TextBox, c, name); }
-    void add(CommandButton& c, const char* name) { addControl(ControlKind::CommandButton, c, name); }
-    void add(Image& c, const char* name) { addControl(ControlKind::Image, c, name); }
-    void add(Shape& c, const char* name) { addControl(ControlKind::Shape, c, name); }
-    void add(Frame& c, const char* name) { addControl(ControlKind::Frame, c, name); }
-    void add(Timer& t, const char* name) {
-        t.Name = name;
-        sys.timers.adopt(t);
-        timers_.push_back(&t);
-    }
-    void add(MediaPlayer& m, const char* name) {
-        m.Name = name;
-        m.sound = &sys.sound;
-    }
-    void add(CommonDialog& d, const char* name) {
-        d.Name = name;
-        d.dialogs = &sys.dialogs;
+    // Every member the window declared with a name, once: controls back to front, then the
+    // timers, sample players and dialogs. A member left out or listed twice is the run-time
+    // error, so a new control forgotten here fails every test at once.
+    template <class... Member>
+    void registerControls(Member&... members) {
+        zOrder_.reserve(zOrder_.size() + (painted(members) + ...));
+        (enlist(members), ...);
+        checkDeclared({address(members)...});
     }
 
-    template <class T>
-    void addArray(ControlArray<T>& a) {
-        a.forEach([&](T& e) { addElement(e, a); });
+    // For a form that names its controls here rather than where it declares them.
+    template <class C>
+    void add(C& c, const char* name) {
+        c.Name = name;
+        enlist(c);
     }
 
 private:
+    void enlist(Label& c) { zOrder_.push_back({ControlKind::Label, &c}); }
+    void enlist(TextBox& c) { zOrder_.push_back({ControlKind::TextBox, &c}); }
+    void enlist(CommandButton& c) { zOrder_.push_back({ControlKind::CommandButton, &c}); }
+    void enlist(Image& c) { zOrder_.push_back({ControlKind::Image, &c}); }
+    void enlist(Shape& c) { zOrder_.push_back({ControlKind::Shape, &c}); }
+    void enlist(Frame& c) { zOrder_.push_back({ControlKind::Frame, &c}); }
+    void enlist(Timer& t) {
+        sys.timers.adopt(t);
+        timers_.push_back(&t);
+    }
+    void enlist(MediaPlayer& m) { m.sound = &sys.sound; }
+    void enlist(CommonDialog& d) { d.dialogs = &sys.dialogs; }
     template <class T>
-    void addElement(T& e, ControlArray<T>& a) {
-        if constexpr (std::is_base_of_v<Control, T>) {
-            add(e, a.name());
-            e.On = &a.On;
-        } else {
-            add(e, a.name());
-        }
+    void enlist(ControlArray<T>& a) {
+        a.forEach([&](T& e) {
+            if constexpr (std::is_base_of_v<Control, T>) e.On = &a.On;
+            enlist(e);
+        });
     }
-    void addControl(ControlKind kind, Control& c, const char* name) {
-        c.Name = name;
-        zOrder_.push_back({kind, &c});
+
+    // Entries a member adds to the painting order, reserved in one go: a window is built at
+    // every start and in nearly every test.
+    static size_t painted(const Control&) { return 1; }
+    template <class T>
+    static size_t painted(const ControlArray<T>& a) {
+        return std::is_base_of_v<Control, T> ? a.size() : 0;
     }
+    static size_t painted(const Timer&) { return 0; }
+    static size_t painted(const MediaPlayer&) { return 0; }
+    static size_t painted(const CommonDialog&) { return 0; }
+
+    // The address a member noted when it was declared.
+    template <class M>
+    static const void* address(const M& m) {
+        if constexpr (std::is_base_of_v<Control, M>)
+            return static_cast<const Control*>(&m);
+        else
+            return &m;
+    }
+    void checkDeclared(std::initializer_list<const void*> registered);
 
     std::vector<ControlRef> zOrder_;
     std::vector<Timer*> timers_;
