@@ -13,6 +13,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   xvfb xauth
+  rsync  # scripts/mutants.sh: the scratch copy of the tree
 )
 
 missing=()
