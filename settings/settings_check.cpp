@@ -20,7 +20,36 @@ using T = SettingsTable;
 // Bank cell 80 x N + 8 x (r - 1) + c of a figure c that link case N does not have.
 bool lacksFigure(int cell) { return isMissingLinkFigure((cell - 1) / 80, (cell - 1) % 8 + 1); }
 
-std::string range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_string(hi); }
+std::string outOfRange(const std::string& t, int lo, int hi, const char* what) {
+    auto n = plainNumber(t);
+    if (n && *n >= lo && *n <= hi) return {};
+    return std::string(what) + " " + shownValue(t) + " fuori da " + std::to_string(lo) + ".." + std::to_string(hi);
+}
+
+std::string switchProblem(const RecordValue& v) {
+    if (v.kind != RecordValue::Kind::Number) return "atteso un colore (numero senza virgolette)";
+    if (v.number == ColoreAcceso || v.number == ColoreSpento) return {};
+    return "colore " + std::to_string(v.number) + " diverso da " + std::to_string(ColoreAcceso) + " (acceso) e " +
+           std::to_string(ColoreSpento) + " (spento)";
+}
+
+// Why caption t cannot stand in item k of its row; "" when it can.
+std::string captionProblem(const SettingsRow& row, int k, const std::string& t) {
+    switch (row.rule) {
+    case SettingsRule::Name:
+        return t.find('"') == std::string::npos ? std::string() : std::string(row.what) + " contiene virgolette";
+    case SettingsRule::Range: break;
+    case SettingsRule::LinkWeight:
+        if (t == "X") return {};
+        if (lacksFigure(k)) return "qui i collegamenti hanno sempre \"X\": il caso non ha questa figura";
+        break;
+    case SettingsRule::PivotWeight:
+        if (isForbiddenPivotCell(k)) return t == "X" ? std::string() : "qui i pesi delle note perno hanno sempre \"X\"";
+        if (t == "X") return "\"X\" fuori posto nei pesi delle note perno";
+        break;
+    }
+    return outOfRange(t, row.lo, row.hi, row.what);
+}
 
 class Checker {
 public:
@@ -43,7 +72,7 @@ public:
     }
 
 private:
-    static int line(T t, int index, bool colour = false) { return settingsRecordLine(t, index, colour); }
+    static int line(T t, int k, bool colour = false) { return settingsFieldLine({t, static_cast<int16_t>(k), colour}); }
     const std::string& text(int ln) const { return values_[static_cast<size_t>(ln - 1)].text; }
     bool isOn(int ln) const { return values_[static_cast<size_t>(ln - 1)].number == ColoreAcceso; }
     int number(int ln) const { return *plainNumber(text(ln)); }
@@ -56,66 +85,19 @@ private:
         }
     }
 
-    bool inRange(int ln, int lo, int hi, const char* what) {
-        auto n = plainNumber(text(ln));
-        if (n && *n >= lo && *n <= hi) return true;
-        fail(ln, std::string(what) + " " + shownValue(text(ln)) + " fuori da " + range(lo, hi));
+    // True when there is no `why`; else fails the line.
+    bool pass(int ln, std::string why) {
+        if (why.empty()) return true;
+        fail(ln, std::move(why));
         return false;
     }
 
     bool checkLine(int ln, const SettingsField& field) {
         RecordValue& v = values_[static_cast<size_t>(ln - 1)];
-        if (field.colour) {
-            if (v.kind != RecordValue::Kind::Number) {
-                fail(ln, "atteso un colore (numero senza virgolette)");
-                return false;
-            }
-            if (v.number != ColoreAcceso && v.number != ColoreSpento) {
-                fail(ln, "colore " + std::to_string(v.number) + " diverso da " + std::to_string(ColoreAcceso) +
-                             " (acceso) e " + std::to_string(ColoreSpento) + " (spento)");
-                return false;
-            }
-            return true;
-        }
+        if (field.colour) return pass(ln, switchProblem(v));
         if (v.kind == RecordValue::Kind::Number) v = RecordValue::Text(std::to_string(v.number));
-        if (v.kind != RecordValue::Kind::Text) {
-            fail(ln, "atteso un testo tra virgolette");
-            return false;
-        }
-        switch (field.table) {
-        case T::ScritteVarie:
-            if (v.text.find('"') == std::string::npos) return true;
-            fail(ln, "il nome del profilo contiene virgolette");
-            return false;
-        case T::FreqInc:
-        case T::FreIncB:
-            // Whether the counts agree with the switches is checked once all lines are read.
-            if (field.index == 25) return inRange(ln, 0, 13, "numero di moduli accesi");
-            if (field.index == 26) return inRange(ln, 4, 13, "numero di moduli da estrarre");
-            return inRange(ln, 1, 16, "peso");
-        case T::Inciso: return inRange(ln, 0, 15, "numero di forme accese");
-        case T::Cadenza: return inRange(ln, 0, 13, "numero di cadenze accese");
-        case T::Notafinale: return inRange(ln, field.index == 4 ? 1 : 0, 16, "peso della nota finale");
-        case T::Collegamento:
-            if (v.text == "X") return true;
-            if (lacksFigure(field.index)) {
-                fail(ln, "qui i collegamenti hanno sempre \"X\": il caso non ha questa figura");
-                return false;
-            }
-            return inRange(ln, 1, 16, "peso di collegamento");
-        case T::Nota:
-            if (isForbiddenPivotCell(field.index)) {
-                if (v.text == "X") return true;
-                fail(ln, "qui i pesi delle note perno hanno sempre \"X\"");
-                return false;
-            }
-            if (v.text == "X") {
-                fail(ln, "\"X\" fuori posto nei pesi delle note perno");
-                return false;
-            }
-            return inRange(ln, 1, 16, "peso della nota perno");
-        default: return inRange(ln, 1, 16, "peso");
-        }
+        if (v.kind != RecordValue::Kind::Text) return pass(ln, "atteso un testo tra virgolette");
+        return pass(ln, captionProblem(*field.row, field.index, v.text));
     }
 
     // Counts the switches of items lo..hi that are on; -1 when one of them is unreadable.
@@ -144,7 +126,8 @@ private:
                                 " elenco, ma ne sono accesi " + std::to_string(on));
             return;
         }
-        if (lineOk_[poolLine]) inRange(poolLine, 4, on, "numero di moduli da estrarre");
+        const SettingsRow& pool = *settingsRecordFields()[static_cast<size_t>(poolLine - 1)].row;
+        if (lineOk_[poolLine]) pass(poolLine, outOfRange(text(poolLine), pool.lo, on, pool.what));
     }
 
     void checkSwitchCount(T switches, int lo, int hi, int countLine, const char* what) {
@@ -177,11 +160,12 @@ private:
         for (int n = 1; n <= 13; ++n)
             for (int r = 1; r <= 10; ++r) {
                 if (!reach[static_cast<size_t>(n)][static_cast<size_t>(r)]) continue;
-                int first = line(T::Collegamento, 80 * n + 8 * (r - 1) + 1);
+                const int cell = 80 * n + 8 * (r - 1) + 1, first = line(T::Collegamento, cell);
                 bool readable = true, weighted = false;
                 for (int c = 0; c < 8; ++c) {
-                    readable = readable && lineOk_[first + c];
-                    weighted = weighted || text(first + c) != "X";
+                    const int ln = line(T::Collegamento, cell + c);
+                    readable = readable && lineOk_[ln];
+                    weighted = weighted || text(ln) != "X";
                 }
                 if (readable && !weighted)
                     fail(first, "nessun peso per il collegamento del caso " + std::to_string(n) + " verso " +

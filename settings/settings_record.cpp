@@ -1,88 +1,83 @@
 #include "settings/settings_record.h"
 
+#include <algorithm>
+#include <array>
+
 #include "model/main_window.h"
 
 namespace kelo {
 
 namespace {
 
-std::vector<SettingsField> buildFields() {
-    using T = SettingsTable;
-    std::vector<SettingsField> v;
-    v.reserve(kSettingsRecordLines);
-    auto caption = [&](T t, int i) { v.push_back({t, static_cast<int16_t>(i), false}); };
-    auto colour = [&](T t, int i) { v.push_back({t, static_cast<int16_t>(i), true}); };
+using T = SettingsTable;
+using R = SettingsRule;
 
-    caption(T::ScritteVarie, 75);
-    for (auto [switches, weights] : {std::pair{T::Modulo, T::FreqInc}, std::pair{T::ModuloB, T::FreIncB}}) {
-        caption(weights, 25);
-        caption(weights, 26);
-        for (int k = 1; k <= 13; ++k) {
-            colour(switches, k);
-            caption(weights, k);
-        }
-    }
-    for (int k = 1; k <= 15; ++k) {
-        colour(T::Inciso, k);
-        caption(T::FreqIncisi, k);
-    }
-    colour(T::FreqIncisi, 0);
-    caption(T::Rip, -1);
-    caption(T::Inciso, 16);
-    for (int k = 1; k <= 9; ++k) caption(T::Accordi, k);
-    for (int k = 1; k <= 4; ++k) caption(T::Notafinale, k);
-    for (int c = 81; c <= 1120; ++c) caption(T::Collegamento, c);
-    for (int j = 1; j <= 130; ++j) caption(T::Nota, j);
-    caption(T::Cadenza, 0);
-    for (int k = 1; k <= 13; ++k) {
-        colour(T::Cadenza, k);
-        caption(T::FreCad, k);
-    }
-    return v;
+// The record in file order. The counts must also agree with their switches,
+// which the check sees only once every line is read.
+constexpr SettingsRow kRows[] = {
+    // colour    caption          items      rule            range   what
+    {{},         T::ScritteVarie, 75, 75,    R::Name,        0, 0,   "il nome del profilo"},
+    {{},         T::FreqInc,      25, 25,    R::Range,       0, 13,  "numero di moduli accesi"},
+    {{},         T::FreqInc,      26, 26,    R::Range,       4, 13,  "numero di moduli da estrarre"},
+    {T::Modulo,  T::FreqInc,      1, 13,     R::Range,       1, 16,  "peso"},
+    {{},         T::FreIncB,      25, 25,    R::Range,       0, 13,  "numero di moduli accesi"},
+    {{},         T::FreIncB,      26, 26,    R::Range,       4, 13,  "numero di moduli da estrarre"},
+    {T::ModuloB, T::FreIncB,      1, 13,     R::Range,       1, 16,  "peso"},
+    {T::Inciso,  T::FreqIncisi,   1, 15,     R::Range,       1, 16,  "peso"},
+    {T::FreqIncisi, {},           0, 0},  // "Copy"
+    {{},         T::Rip,          -1, -1,    R::Range,       1, 16,  "peso"},
+    {{},         T::Inciso,       16, 16,    R::Range,       0, 15,  "numero di forme accese"},
+    {{},         T::Accordi,      1, 9,      R::Range,       1, 16,  "peso"},
+    {{},         T::Notafinale,   1, 3,      R::Range,       0, 16,  "peso della nota finale"},
+    {{},         T::Notafinale,   4, 4,      R::Range,       1, 16,  "peso della nota finale"},  // DO stays drawable
+    {{},         T::Collegamento, 81, 1120,  R::LinkWeight,  1, 16,  "peso di collegamento"},
+    {{},         T::Nota,         1, 130,    R::PivotWeight, 1, 16,  "peso della nota perno"},
+    {{},         T::Cadenza,      0, 0,      R::Range,       0, 13,  "numero di cadenze accese"},
+    {T::Cadenza, T::FreCad,       1, 13,     R::Range,       1, 16,  "peso"},
+};
+
+constexpr int totalLines() {
+    int n = 0;
+    for (const SettingsRow& row : kRows)
+        n += (row.last - row.first + 1) * (row.colour.has_value() + row.caption.has_value());
+    return n;
 }
+static_assert(totalLines() == kSettingsRecordLines);
 
 }  // namespace
 
 const std::vector<SettingsField>& settingsRecordFields() {
-    static const std::vector<SettingsField> fields = buildFields();
+    static const std::vector<SettingsField> fields = [] {
+        std::vector<SettingsField> v;
+        v.reserve(kSettingsRecordLines);
+        for (const SettingsRow& row : kRows)
+            for (int16_t k = row.first; k <= row.last; ++k) {
+                if (row.colour) v.push_back({*row.colour, k, true, &row});
+                if (row.caption) v.push_back({*row.caption, k, false, &row});
+            }
+        return v;
+    }();
     return fields;
 }
 
-int settingsRecordLine(SettingsTable table, int k, bool colour) {
-    using T = SettingsTable;
-    auto in = [k](int lo, int hi) { return k >= lo && k <= hi; };
-    switch (table) {
-    case T::ScritteVarie: return !colour && k == 75 ? 1 : 0;
-    case T::FreqInc:
-    case T::FreIncB: {
-        int shift = table == T::FreqInc ? 0 : 28;
-        if (colour) return 0;
-        if (k == 25 || k == 26) return k - 23 + shift;
-        return in(1, 13) ? 2 * k + 3 + shift : 0;
-    }
-    case T::Modulo: return colour && in(1, 13) ? 2 * k + 2 : 0;
-    case T::ModuloB: return colour && in(1, 13) ? 2 * k + 30 : 0;
-    case T::Inciso:
-        if (colour) return in(1, 15) ? 2 * k + 56 : 0;
-        return k == 16 ? 90 : 0;
-    case T::FreqIncisi:
-        if (colour) return k == 0 ? 88 : 0;
-        return in(1, 15) ? 2 * k + 57 : 0;
-    case T::Rip: return colour ? 0 : 89;
-    case T::Accordi: return !colour && in(1, 9) ? 90 + k : 0;
-    case T::Notafinale: return !colour && in(1, 4) ? 99 + k : 0;
-    case T::Collegamento: return !colour && in(81, 1120) ? k + 23 : 0;
-    case T::Nota: return !colour && in(1, 130) ? 1143 + k : 0;
-    case T::Cadenza:
-        if (colour) return in(1, 13) ? 2 * k + 1273 : 0;
-        return k == 0 ? 1274 : 0;
-    case T::FreCad: return !colour && in(1, 13) ? 2 * k + 1274 : 0;
-    }
-    return 0;
+int settingsFieldLine(const SettingsField& field) {
+    // By table, colour and item + 1 (lblRip is item -1): a check looks up over a thousand lines.
+    static const auto lines = [] {
+        std::array<std::array<std::vector<int16_t>, 2>, static_cast<size_t>(T::FreCad) + 1> at{};
+        int16_t line = 0;
+        for (const SettingsField& f : settingsRecordFields()) {
+            auto& items = at[static_cast<size_t>(f.table)][f.colour];
+            items.resize(std::max(items.size(), static_cast<size_t>(f.index + 2)));
+            items[static_cast<size_t>(f.index + 1)] = ++line;
+        }
+        return at;
+    }();
+    const auto& items = lines[static_cast<size_t>(field.table)][field.colour];
+    const auto at = static_cast<size_t>(field.index + 1);
+    return at < items.size() ? items[at] : 0;
 }
 
 Label& settingsFieldLabel(frmKeloTrundo15& f, const SettingsField& field) {
-    using T = SettingsTable;
     switch (field.table) {
     case T::ScritteVarie: return f.lblScritteVarie[field.index];
     case T::FreqInc: return f.lblFreqInc[field.index];

@@ -40,7 +40,7 @@ TEST(SettingsRecord, EachFieldHasItsOwnLine) {
     const auto& fields = settingsRecordFields();
     ASSERT_EQ(fields.size(), 1300u);
     for (size_t i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(settingsRecordLine(fields[i].table, fields[i].index, fields[i].colour), static_cast<int>(i + 1)) << i;
+        EXPECT_EQ(settingsFieldLine(fields[i]), static_cast<int>(i + 1)) << i;
     // The factory record begins with the name, the first list's counts and its first modules.
     const std::string start = "\"Kelo (trundo) 2020\"\r\n\"13\"\r\n\"6\"\r\n12632319\r\n\"8\"\r\n12632319\r\n\"12\"\r\n";
     EXPECT_EQ(support::factoryRecord().substr(0, start.size()), start);
