@@ -3,11 +3,11 @@
 #include <array>
 #include <optional>
 
+#include "model/cell_roles.h"
 #include "model/colours.h"
 #include "model/pivot_grid.h"
 #include "platform/cell_number.h"
 #include "presets/link_presets.h"
-#include "settings/factory_defaults.h"
 #include "settings/reachable_links.h"
 #include "settings/settings_record.h"
 
@@ -17,8 +17,8 @@ namespace {
 
 using T = SettingsTable;
 
-// Bank cell 80 x N + 8 x (r - 1) + c of a figure c that link case N does not have.
-bool lacksFigure(int cell) { return isMissingLinkFigure((cell - 1) / 80, (cell - 1) % 8 + 1); }
+// A bank cell (bankCell read backwards) of a figure that its link case does not have.
+bool lacksFigure(int cell) { return isMissingLinkFigure((cell - 1) / bankBase(1), (cell - 1) % 8 + 1); }
 
 std::string outOfRange(const std::string& t, int lo, int hi, const char* what) {
     auto n = plainNumber(t);
@@ -160,10 +160,10 @@ private:
         for (int n = 1; n <= 13; ++n)
             for (int r = 1; r <= 10; ++r) {
                 if (!reach[static_cast<size_t>(n)][static_cast<size_t>(r)]) continue;
-                const int cell = 80 * n + 8 * (r - 1) + 1, first = line(T::Collegamento, cell);
+                const int first = line(T::Collegamento, bankCell(n, r, 1));
                 bool readable = true, weighted = false;
-                for (int c = 0; c < 8; ++c) {
-                    const int ln = line(T::Collegamento, cell + c);
+                for (int c = 1; c <= 8; ++c) {
+                    const int ln = line(T::Collegamento, bankCell(n, r, c));
                     readable = readable && lineOk_[ln];
                     weighted = weighted || text(ln) != "X";
                 }
