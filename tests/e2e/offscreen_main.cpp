@@ -4,34 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     int width = 1024, height = 768;
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--screen=", 9) == 0 && std::sscanf(argv[i] + 9, "%dx%d", &width, &height) != 2) {
-            std::fprintf(stderr, "--screen wants WIDTHxHEIGHT in pixels\n");
-            return 2;
-        }
-    namespace fs = std::filesystem;
-    fs::path config = fs::temp_directory_path() / ("kelo-offscreen-" + std::to_string(getpid()) + ".json");
-    {
-        std::ofstream out(config);
-        out << R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": )" << width << R"(, "height": )" << height
-            << R"(, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})";
-    }
-    std::string platform = "offscreen:configfile=" + config.string();
-    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (std::strncmp(argv[i], "--screen=", 9) == 0 && std::sscanf(argv[i] + 9, "%dx%d", &width, &height) != 2)
+            return std::fprintf(stderr, "--screen wants WIDTHxHEIGHT in pixels\n"), 2;
+    QTemporaryFile config;  // the offscreen display reads it when the application starts
+    if (!config.open()) return 2;
+    config.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                                R"( "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})").arg(width).arg(height).toUtf8());
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
-    std::error_code ignored;
-    fs::remove(config, ignored);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
