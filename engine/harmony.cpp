@@ -149,11 +149,8 @@ void ScegliAccompagnamento(frmKeloTrundo15& f) {
     int count = 1;
     for (int k = 2; k <= 12; ++k) {
         const std::string& h = f.lblArmonie[k].Caption;
-        if (h != f.lblPrec.Caption) {
-            count = 1;
-            chooseAccompaniment(f, k, h);
-            f.lblPrec.Caption = h;
-        } else if (++count == 5) {
+        // A change of chord strikes at once; a chord that holds, every fourth half-bar.
+        if (h != f.lblPrec.Caption || ++count == 5) {
             count = 1;
             chooseAccompaniment(f, k, h);
             f.lblPrec.Caption = h;

@@ -13,18 +13,18 @@ namespace kelo {
 
 namespace {
 
-// The tones of each chord within the ten pitches and the base of its blocks in
-// the weight matrix lblNota: candidate k before pivot p is item base + p + 10(k-1).
+// The tones of each chord within the ten pitches, each with its column of the
+// weights lblNota: candidate k is in column first + k.
 struct ChordTones {
     std::string_view chord;
-    int base;
+    int first;
     int count;
     std::array<const char*, 5> tones;
 };
 constexpr ChordTones kChordTones[] = {
     {"DO+", 0, 4, {"DO", "MI", "SOL", "do'", ""}},
-    {"SOL+", 40, 5, {"si", "RE", "SOL", "SI", "re'"}},
-    {"FA+", 90, 4, {"DO", "FA", "LA", "do'", ""}},
+    {"SOL+", 4, 5, {"si", "RE", "SOL", "SI", "re'"}},
+    {"FA+", 9, 4, {"DO", "FA", "LA", "do'", ""}},
 };
 
 // Half-bar 15 holds a whole note: the melody ends on DO over DO+ there.
@@ -79,7 +79,7 @@ void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
     if (!tones || !p) return;
     for (int k = 1; k <= 5; ++k) f.lblNotaP[k].Caption = tones->tones[static_cast<size_t>(k - 1)];
     for (int k = 1; k <= tones->count; ++k)
-        f.lblPesoNotaP[k].Caption = f.lblNota[tones->base + p + 10 * (k - 1)].Caption;
+        f.lblPesoNotaP[k].Caption = f.lblNota[pivotCell(tones->first + k, p)].Caption;
     if (tones->count == 4) f.lblPesoNotaP[5].Caption = "0";
 
     for (int k = 1; k <= 5; ++k) {

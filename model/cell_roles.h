@@ -90,6 +90,9 @@ inline constexpr int IndiceTenuto = 0;
 namespace Nota {  // lblNota
 inline constexpr int IndiceTenuto = 0;
 }
+// The pivot-note weights lblNota 1..130: a column of ten cells, one for each
+// following pivot (si 1 to re' 10), for each tone of each chord.
+constexpr int pivotCell(int column, int followingPivot) { return 10 * (column - 1) + followingPivot; }
 
 namespace Veloc {  // lblVeloc
 inline constexpr int Livello = 0;

@@ -11,7 +11,7 @@ packages=(
   espeak-ng
   fonts-freefont-ttf fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format clang-tidy
   xvfb xauth
   rsync  # scripts/mutants.sh: the scratch copy of the tree
 )

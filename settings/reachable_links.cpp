@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/link_cases.h"
+#include "model/cell_roles.h"
 
 namespace kelo {
 
@@ -53,7 +54,7 @@ LinkRows reachableLinkRows(const std::array<bool, 131>& forbiddenPivot, const st
         Pitches drawn = 0;
         for (int j = 1; j <= 13; ++j)
             for (int p = 1; p <= 10; ++p)
-                if ((following & bit(p)) && !forbiddenPivot[static_cast<size_t>(10 * (j - 1) + p)])
+                if ((following & bit(p)) && !forbiddenPivot[static_cast<size_t>(pivotCell(j, p))])
                     drawn |= bit(pitchNumber(kColumns[j].pivot));
         return drawn;
     };
@@ -75,7 +76,7 @@ LinkRows reachableLinkRows(const std::array<bool, 131>& forbiddenPivot, const st
     for (int j = 1; j <= 15; ++j)
         for (int col = 1; col <= 13; ++col)
             for (int r = 1; r <= 10; ++r)
-                if ((pivots[j + 1] & bit(r)) && !forbiddenPivot[static_cast<size_t>(10 * (col - 1) + r)])
+                if ((pivots[j + 1] & bit(r)) && !forbiddenPivot[static_cast<size_t>(pivotCell(col, r))])
                     rows[static_cast<size_t>(linkCaseOfPivotColumn(col))][static_cast<size_t>(r)] = true;
     return rows;
 }

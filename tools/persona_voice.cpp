@@ -49,6 +49,7 @@ void speak(const char* words, const std::filesystem::path& file) {
 
 std::vector<std::function<void()>> personaVoiceJobs(const std::filesystem::path& kelo) {
     std::vector<std::function<void()>> jobs;
+    jobs.reserve(kPersonaLineCount);
     for (int i = 0; i < kPersonaLineCount; ++i) {
         jobs.push_back([words = kWords[i], file = kelo / kPersonaLines[i]] { speak(words, file); });
     }

@@ -79,8 +79,10 @@ void enginePanel(frmKeloTrundo15& f) {
 
 // Title, persona, final-note and link scratch: a tidy column that nobody sees.
 void scratchPanel(frmKeloTrundo15& f) {
-    for (int i = 0; i <= 24; ++i)
-        panelCell(f.lblScegliTitolo[i], 120 + 525 * static_cast<float>(i % 5), 120 + 330 * static_cast<float>(i / 5));
+    for (int i = 0; i <= 24; ++i) {
+        const int row = i / 5, column = i % 5;
+        panelCell(f.lblScegliTitolo[i], 120 + 525 * static_cast<float>(column), 120 + 330 * static_cast<float>(row));
+    }
     Label* persona[] = {&f.lblTipologiaTitolo, &f.lblKelo[0], &f.lblKeloPrecedente, &f.lblK};
     for (int i = 0; i < 4; ++i) panelCell(*persona[i], 120 + 525 * static_cast<float>(i), 1920);
     for (int i = 0; i <= 4; ++i) {

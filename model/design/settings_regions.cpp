@@ -2,6 +2,7 @@
 // final notes, cadences and pivot-note weights.
 #include <string>
 
+#include "model/cell_roles.h"
 #include "model/design/design_kit.h"
 #include "model/design/regions.h"
 #include "model/main_window.h"
@@ -87,7 +88,7 @@ void pivotRegion(frmKeloTrundo15& f) {
     hiddenCell(f.lblNota[0], "1");
     for (int j = 1; j <= 13; ++j)
         for (int p = 1; p <= 10; ++p) {
-            int item = 10 * (j - 1) + p;
+            int item = pivotCell(j, p);
             Label& c = f.lblNota[item];
             // The design grid is the factory grid.
             bool forbidden = isForbiddenPivotCell(item);

@@ -34,6 +34,7 @@ SdlSound::~SdlSound() {
 void SdlSound::preload(const std::vector<std::string>& dataFolders) {
     if (!open_) return;
     std::vector<std::filesystem::path> folders;
+    folders.reserve(dataFolders.size());
     for (const std::string& f : dataFolders) folders.emplace_back(files_.nativePath(f));
     cache_.preload(std::move(folders));
 }

@@ -27,7 +27,7 @@ void TimerDriver::rearm() {
         return;
     }
     int64_t wait = std::max<int64_t>(0, *due - clock_.monotonicMs());
-    timer_.start(static_cast<int>(std::min<int64_t>(wait, 24 * 3600 * 1000)));
+    timer_.start(static_cast<int>(std::min<int64_t>(wait, int64_t{24} * 3600 * 1000)));
 }
 
 void TimerDriver::fire() {

@@ -26,7 +26,7 @@ public:
 
 private:
     int64_t now_ = 0;
-    int64_t baseSeconds_ = 12 * 3600;  // time of day at virtual time 0
+    int64_t baseSeconds_ = int64_t{12} * 3600;  // time of day at virtual time 0
     bool frozen_ = false;
 };
 
