@@ -31,6 +31,7 @@ TEST_F(Variant, KeepsTheShapeRelinksTheNotesAndIsTitledAfterTheMelodyItVaries) {
         EXPECT_EQ(f.lblKeloPrecedente.BackColor, ColoreKeloPronto);
         EXPECT_EQ(f.lblRipetizioni.Caption + f.lblPulsante[3].Caption, "1>");
         EXPECT_FALSE(f.TmrAudio.Enabled() || f.lblVariante.Enabled || f.cmdIncisi.Enabled);
+        EXPECT_EQ(f.lblVariante.BackColor, ColoreAcceso);  // lit while the variant is revealed
         p.hp.advance(16 * 105);
         EXPECT_EQ(shape(), kept);
         EXPECT_EQ(f.TxtTitolo.Text, expected);

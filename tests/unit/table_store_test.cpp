@@ -71,3 +71,15 @@ TEST(CellNumber, ReadsAndWritesTheDecimalTextOf16BitIntegersAndNothingElse) {
     expectRaises([] { mul16(200, 200); }, kBig, "40000");
     expectRaises([] { str16(40000); }, kBig, "40000");
 }
+
+// The chord-transition grid: rows (previous chord) and columns (next chord) both
+// run DO+, SOL+, FA+, while item 3(p-1)+n numbers the chords DO+ 1, FA+ 2, SOL+ 3.
+TEST_F(Store, EachChordTransitionSitsUnderItsRowAndColumnLabels) {
+    const float top[4] = {0, 5280, 6000, 5640}, left[4] = {0, 13000, 13870, 13435};  // by chord number
+    for (int p = 1; p <= 3; ++p)
+        for (int n = 1; n <= 3; ++n) {
+            const Label& cell = f.lblAccordi[3 * (p - 1) + n];
+            EXPECT_EQ(cell.Top, top[p]) << p << n;
+            EXPECT_EQ(cell.Left, left[n]) << p << n;
+        }
+}

@@ -48,6 +48,7 @@ TEST(Titles, EveryTypeOnceACycleNeverTwiceInARowAndThePersonasMarksLeftAlone) {
         TestWindow w({.seed = seed});
         for (int t = 1; t <= 24; ++t) w.f.lblScegliTitolo[t].BorderStyle = static_cast<int16_t>(t % 2);
         expectCycles(pressTitoli(w, 10 * 24));
+        EXPECT_LT(w.hp.random.drawn, 3000);  // about 100 draws a cycle: each type drawn, none forced
         for (int t = 1; t <= 24; ++t) EXPECT_EQ(w.f.lblScegliTitolo[t].BorderStyle, t % 2) << t;
     }
 }
