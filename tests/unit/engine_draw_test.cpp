@@ -7,24 +7,13 @@
 #include "engine/song_form.h"
 #include "engine/weighted_draw.h"
 #include "support/cells.h"
+#include "support/raises.h"
 #include "support/test_window.h"
 #include "model/random_draw.h"
 
 using namespace kelo;
 using namespace kelo::support;
 
-namespace {
-// Whether `run` stops with the run-time error `code`, its message naming `detail`.
-testing::AssertionResult raises(ErrorCode code, const std::function<void()>& run, const std::string& detail = "") {
-    try {
-        run();
-    } catch (const RuntimeError& e) {
-        const bool named = std::string(e.what()).find(detail) != std::string::npos;
-        return e.code() == code && named ? testing::AssertionSuccess() : testing::AssertionFailure() << e.what();
-    }
-    return testing::AssertionFailure() << "no run-time error";
-}
-}  // namespace
 
 // A row for each way the rule can go wrong: a floor, the wrapping of a negative value
 // into 1..K, the clock term of each variant, the clock read at every draw.

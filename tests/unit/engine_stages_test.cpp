@@ -10,6 +10,7 @@
 #include "engine/song_form.h"
 #include "engine/tempo.h"
 #include "support/cells.h"
+#include "support/raises.h"
 #include "support/test_window.h"
 #include "presets/link_presets.h"
 
@@ -109,12 +110,7 @@ TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAfterTheFourthPairStartsOverAn
     poolOfOne(w.f);  // an empty pool is a clear error
     w.f.lblScegliModulo[4].BackColor = ColoreSpento;
     Command1_Click(w.f);
-    try {
-        ScegliModuloA(w.f);
-        FAIL();
-    } catch (const RuntimeError& e) {
-        EXPECT_NE(std::string(e.what()).find("lblFreqInc"), std::string::npos) << e.what();
-    }
+    EXPECT_TRUE(raises(ErrorCode::InvalidCall, [&] { ScegliModuloA(w.f); }, "lblFreqInc"));
 }
 
 // Every row of the code table, at a half-bar where the code is due (a chord change,
