@@ -112,7 +112,9 @@ void bindDeveloperPanels(frmKeloTrundo15& f) {
 
 }  // namespace
 
-void BindEvents(frmSplashKelo2020& s) { s.TmrVia.OnTick = [&s] { TmrVia_Timer(s); }; }
+void BindEvents(frmSplashKelo2020& s) {
+    s.TmrVia.OnTick = [&s] { TmrVia_Timer(s); };
+}
 
 void BindEvents(frmKeloTrundo15& f) {
     f.TmrScaricaSplash.OnTick = [&f] { TmrScaricaSplash_Timer(f); };

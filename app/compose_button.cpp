@@ -27,7 +27,8 @@ thread_local PressDepth tPress;
 
 struct NestedCall {
     NestedCall() {
-        if (tPress.depth == 0) tPress.restarts = 0;
+        if (tPress.depth == 0)
+            tPress.restarts = 0;
         else if (++tPress.restarts > kMaxRestarts)
             raise(ErrorCode::InvalidCall, "the composition restarted " + std::to_string(kMaxRestarts) +
                                               " times in one press: the module pools cannot give four different pairs");

@@ -14,11 +14,11 @@ namespace kelo {
 namespace {
 // Everything that could still start a sound or rewrite the title during the farewell.
 void stopPendingWork(frmKeloTrundo15& f) {
-    Timer* timers[] = {&f.TmrAudio,  &f.TmrReplay,  &f.TmrMostraMelodia, &f.TmrMostraMelodiaDaFile,
-                       &f.TmrScaricaSplash, &f.TmrSignori, &f.TmrPagina, &f.TmrAccordi,
-                       &f.TmrCollegamento, &f.TmrFinali, &f.TmrFreCad, &f.TmrIncisi,
-                       &f.TmrMod,    &f.TmrModB,    &f.TmrNota,          &f.TmrRip,
-                       &f.TmrVeloc,  &f.TmrExp,     &f.TmrExp2,          &f.TmrProva};
+    Timer* timers[] = {&f.TmrAudio,         &f.TmrReplay,  &f.TmrMostraMelodia, &f.TmrMostraMelodiaDaFile,
+                       &f.TmrScaricaSplash, &f.TmrSignori, &f.TmrPagina,        &f.TmrAccordi,
+                       &f.TmrCollegamento,  &f.TmrFinali,  &f.TmrFreCad,        &f.TmrIncisi,
+                       &f.TmrMod,           &f.TmrModB,    &f.TmrNota,          &f.TmrRip,
+                       &f.TmrVeloc,         &f.TmrExp,     &f.TmrExp2,          &f.TmrProva};
     for (Timer* t : timers) t->SetEnabled(false);
     f.FraStoComponendo.Visible = false;  // a reveal cut short leaves no banner over the farewell
     if (f.splash && f.splash->Loaded) f.splash->mmcAllarme.Command("Close");  // its own close was pending

@@ -7,7 +7,7 @@ namespace kelo {
 
 std::string TrovaCartellaInstallazione(FileSystem& files) {
     static const char* const candidates[] = {
-        "C:\\Programmi(x86)\\",       "C:\\Program Files\\",     "C:\\ProgramFiles\\", "C:\\Program Files (x86)\\",
+        "C:\\Programmi(x86)\\",     "C:\\Program Files\\",     "C:\\ProgramFiles\\", "C:\\Program Files (x86)\\",
         "C:\\ProgramFiles (x86)\\", "C:\\ProgramFiles(x86)\\", "C:\\Programmi\\",
     };
     std::string root;

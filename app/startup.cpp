@@ -60,7 +60,8 @@ void ApriProgramma(frmSplashKelo2020& s) {
 
 void BindSounds(frmKeloTrundo15& f) {
     const std::string& root = f.lblDir.Caption;
-    for (int i = 1; i <= kNoteSampleCount; ++i) f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + kNoteSamples[i - 1];
+    for (int i = 1; i <= kNoteSampleCount; ++i)
+        f.mmcPiano[i].FileName = DataPath(root, "Suoni\\") + kNoteSamples[i - 1];
     for (int i = 1; i <= kChordSampleCount; ++i)
         f.mmcAccordi[i].FileName = DataPath(root, "Suoni\\") + kChordSamples[i - 1];
     for (int i = 1; i <= 13; ++i) f.mmcKelo[i].FileName = DataPath(root, "Kelo\\") + kPersonaLines[i - 1];

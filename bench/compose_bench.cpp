@@ -15,8 +15,8 @@ void BM_Composition(benchmark::State& state) {
         kelo::cmdIncisi_Click(f);
         benchmark::DoNotOptimize(f.lblMelos[32].Caption.data());
     }
-    state.counters["compositions/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                          benchmark::Counter::kIsRate);
+    state.counters["compositions/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Composition)->Unit(benchmark::kMicrosecond);
 

@@ -20,7 +20,6 @@ using namespace kelo;
 
 namespace {
 
-
 // From the file content to a checked record.
 void BM_ReadAndCheckRecord(benchmark::State& state) {
     HeadlessPlatform hp;

@@ -14,8 +14,8 @@ void BM_Titles(benchmark::State& state) {
         kelo::ScegliTipologiaTitolo(w.f);
         benchmark::DoNotOptimize(w.f.TxtTitolo.Text.data());
     }
-    state.counters["titles/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["titles/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Titles);
 

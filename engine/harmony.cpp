@@ -45,13 +45,13 @@ struct CadenceCodes {
     std::array<const char*, 4> codes;
 };
 constexpr CadenceCodes kCadenceCodes[] = {
-    {"DO DO DO DO", {"2", "4", "1", ""}},    {"DO DO FA DO", {"2", "", "5", "1"}},
-    {"DO DO SOL DO", {"2", "", "12", "1"}},  {"DO FA DO DO", {"2", "5", "1", ""}},
-    {"DO FA FA DO", {"2", "5", "", "1"}},    {"DO FA SOL DO", {"2", "5", "12", "1"}},
-    {"DO SOL DO DO", {"2", "12", "1", ""}},  {"DO SOL SOL DO", {"2", "9", "12", "1"}},
-    {"FA FA DO DO", {"5", "", "1", ""}},     {"FA FA SOL DO", {"5", "", "12", "1"}},
+    {"DO DO DO DO", {"2", "4", "1", ""}},     {"DO DO FA DO", {"2", "", "5", "1"}},
+    {"DO DO SOL DO", {"2", "", "12", "1"}},   {"DO FA DO DO", {"2", "5", "1", ""}},
+    {"DO FA FA DO", {"2", "5", "", "1"}},     {"DO FA SOL DO", {"2", "5", "12", "1"}},
+    {"DO SOL DO DO", {"2", "12", "1", ""}},   {"DO SOL SOL DO", {"2", "9", "12", "1"}},
+    {"FA FA DO DO", {"5", "", "1", ""}},      {"FA FA SOL DO", {"5", "", "12", "1"}},
     {"FA SOL SOL DO", {"5", "9", "12", "1"}}, {"FA SOL DO DO", {"5", "12", "1", ""}},
-    {"SOL SOL DO DO", {"9", "12", "1", ""}}, {"FA FA FA DO", {"5", "", "5", "1"}},
+    {"SOL SOL DO DO", {"9", "12", "1", ""}},  {"FA FA FA DO", {"5", "", "5", "1"}},
     {"SOL SOL SOL DO", {"9", "", "8", "1"}},
 };
 
@@ -63,14 +63,10 @@ struct AccompanimentRow {
     std::array<const char*, 6> codes;
 };
 constexpr AccompanimentRow kAccompaniment[] = {
-    {"DO+", "DO", "do'", {"4", "3", "3", "2", "2", "2"}},
-    {"DO+", "MI", "", {"4", "4", "2", "2", "2", "2"}},
-    {"DO+", "SOL", "", {"3", "3", "2", "2", "2", "2"}},
-    {"SOL+", "SOL", "", {"10", "10", "10", "9", "9", "9"}},
-    {"SOL+", "si", "SI", {"9", "9", "9", "9", "9", "9"}},
-    {"SOL+", "RE", "re'", {"10", "10", "10", "9", "9", "9"}},
-    {"FA+", "FA", "", {"6", "6", "6", "5", "5", "5"}},
-    {"FA+", "LA", "", {"5", "5", "5", "5", "5", "5"}},
+    {"DO+", "DO", "do'", {"4", "3", "3", "2", "2", "2"}}, {"DO+", "MI", "", {"4", "4", "2", "2", "2", "2"}},
+    {"DO+", "SOL", "", {"3", "3", "2", "2", "2", "2"}},   {"SOL+", "SOL", "", {"10", "10", "10", "9", "9", "9"}},
+    {"SOL+", "si", "SI", {"9", "9", "9", "9", "9", "9"}}, {"SOL+", "RE", "re'", {"10", "10", "10", "9", "9", "9"}},
+    {"FA+", "FA", "", {"6", "6", "6", "5", "5", "5"}},    {"FA+", "LA", "", {"5", "5", "5", "5", "5", "5"}},
     {"FA+", "DO", "do'", {"6", "6", "6", "5", "5", "5"}},
 };
 
@@ -133,8 +129,7 @@ void cmdScegliArmonie_Click(frmKeloTrundo15& f) {
 void ApplicaCadenza(frmKeloTrundo15& f) {
     for (const CadenceCodes& c : kCadenceCodes) {
         if (c.cadence != f.lblCadenza[Cadenza::Estratta].Caption) continue;
-        for (int j = 0; j < 4; ++j)
-            f.lblAccomp[DueQuarti::InizioCadenza + j].Caption = c.codes[static_cast<size_t>(j)];
+        for (int j = 0; j < 4; ++j) f.lblAccomp[DueQuarti::InizioCadenza + j].Caption = c.codes[static_cast<size_t>(j)];
         break;
     }
     if (f.lblDueQuarti[DueQuarti::Penultimo].Caption == "4") {

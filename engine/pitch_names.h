@@ -5,7 +5,7 @@
 
 namespace kelo {
 
-inline constexpr std::array<std::string_view, 10> kPitchNames = {"si", "DO", "RE", "MI", "FA",
+inline constexpr std::array<std::string_view, 10> kPitchNames = {"si",  "DO", "RE", "MI",  "FA",
                                                                  "SOL", "LA", "SI", "do'", "re'"};
 
 // 1..10, or 0 for a text that is no pitch name (exact, case-sensitive).

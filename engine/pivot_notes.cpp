@@ -105,9 +105,12 @@ void cmdTrovaNotePerno_Click(frmKeloTrundo15& f) {
 
 void lblAccordoEsaminato_Click(frmKeloTrundo15& f) {
     std::string& chord = f.lblAccordoEsaminato.Caption;
-    if (chord == "DO+") chord = "SOL+";
-    else if (chord == "SOL+") chord = "FA+";
-    else if (chord == "FA+") chord = "DO+";
+    if (chord == "DO+")
+        chord = "SOL+";
+    else if (chord == "SOL+")
+        chord = "FA+";
+    else if (chord == "FA+")
+        chord = "DO+";
 }
 
 void lblNotaEsaminata_Click(frmKeloTrundo15& f) {

@@ -15,9 +15,9 @@ namespace kelo {
 namespace {
 
 constexpr ModuleSplit kModules[13] = {
-    {"4", "4", "0"},          {"2 2", "2", "2"},         {"2 P 1", "2", "P 1"},     {"P 1 RP", "P 1", "RP"},
-    {"1 P 1 1", "1 P", "1 1"}, {"2 1 1", "2", "1 1"},     {"RP 2", "RP", "2"},       {"1 1 2", "1 1", "2"},
-    {"P 1 1 1", "P 1", "1 1"}, {"1 1 1 1", "1 1", "1 1"}, {"1 1 RP", "1 1", "RP"},   {"RP 1 1", "RP", "1 1"},
+    {"4", "4", "0"},           {"2 2", "2", "2"},         {"2 P 1", "2", "P 1"},   {"P 1 RP", "P 1", "RP"},
+    {"1 P 1 1", "1 P", "1 1"}, {"2 1 1", "2", "1 1"},     {"RP 2", "RP", "2"},     {"1 1 2", "1 1", "2"},
+    {"P 1 1 1", "P 1", "1 1"}, {"1 1 1 1", "1 1", "1 1"}, {"1 1 RP", "1 1", "RP"}, {"RP 1 1", "RP", "1 1"},
     {"RP RP", "RP", "RP"},
 };
 
@@ -38,12 +38,14 @@ struct ModuleList {
 };
 
 ModuleList firstList(frmKeloTrundo15& f) {
-    return {f.lblModulo, f.lblFreqInc, f.lblScegliModulo, f.lblPeso, f.lblMin, f.lblMax, f.lblModuloScelto,
-            true, "lblFreqInc (first-module list)"};
+    return {f.lblModulo,       f.lblFreqInc, f.lblScegliModulo,
+            f.lblPeso,         f.lblMin,     f.lblMax,
+            f.lblModuloScelto, true,         "lblFreqInc (first-module list)"};
 }
 ModuleList secondList(frmKeloTrundo15& f) {
-    return {f.lblModuloB, f.lblFreIncB, f.lblScegliModuloB, f.lblPesoB, f.lblMinB, f.lblMaxB, f.lblModuloSceltoB,
-            false, "lblFreIncB (second-module list)"};
+    return {f.lblModuloB,       f.lblFreIncB, f.lblScegliModuloB,
+            f.lblPesoB,         f.lblMinB,    f.lblMaxB,
+            f.lblModuloSceltoB, false,        "lblFreIncB (second-module list)"};
 }
 
 void listCandidates(ModuleList l) {

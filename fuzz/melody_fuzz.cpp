@@ -92,7 +92,8 @@ void checkPadded(Bench& b, std::string_view content) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Bench* bench = [] {
         auto* made = new Bench;  // one window for the whole run; building it is slow
-        std::atexit([] { std::fprintf(stderr, "melody records accepted: %ld of %ld\n", bench->accepted, bench->inputs); });
+        std::atexit(
+            [] { std::fprintf(stderr, "melody records accepted: %ld of %ld\n", bench->accepted, bench->inputs); });
         return made;
     }();
     Bench& b = *bench;

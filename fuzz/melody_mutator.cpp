@@ -9,13 +9,14 @@ using namespace kelo;
 namespace {
 
 const fuzz::RecordShape& melodyShape() {
-    static const char* const kValues[] = {"\"\"",   "\"-\"",   "\"DO\"",   "\"re'\"",   "\"Do\"",  "\"1 1\"", "\"3\"",
-                                          "\"2 2\"", "\"19\"",  "\"20\"",   "\"16\"",    "\"0\"",   "75",      "0",
-                                          "12632319", "255",    "#TRUE#",   "#FALSE#",   "\"a\"\"b\"", "\"Citt\xE0\""};
+    static const char* const kValues[] = {"\"\"",    "\"-\"",  "\"DO\"",  "\"re'\"",    "\"Do\"",
+                                          "\"1 1\"", "\"3\"",  "\"2 2\"", "\"19\"",     "\"20\"",
+                                          "\"16\"",  "\"0\"",  "75",      "0",          "12632319",
+                                          "255",     "#TRUE#", "#FALSE#", "\"a\"\"b\"", "\"Citt\xE0\""};
     static const fuzz::RecordShape shape = [] {
         support::TestWindow w(fuzz::kMelodyWindow);
-        return fuzz::shapeOf(w.composeAndReveal(), [](std::string_view c) { return readMelodyRecord(c).badLine; },
-                             kValues);
+        return fuzz::shapeOf(
+            w.composeAndReveal(), [](std::string_view c) { return readMelodyRecord(c).badLine; }, kValues);
     }();
     return shape;
 }

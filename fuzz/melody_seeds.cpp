@@ -19,10 +19,18 @@ int main(int argc, char** argv) {
     const Lines composed = recordLines(w.composeAndReveal());
     // What only a record brings: a quoted, accented title, codes "3" and "1" with
     // steps of their own, chords 13..19, "Random" on; and an old file's bytes.
-    const Lines awkward = with(composed, {{1, "\"Citt\xC3\xA0 \"\"d'oro\"\" \xE2\x99\xAA\""}, {6, "12632319"},
-                                          {37, "\"3\""}, {38, "\"0\""}, {39, "\"1\""}, {101, "\"DO\""},
-                                          {102, "\"-\""}, {103, "\"-\""}, {104, "\"MI\""}, {15, "\"13\""},
-                                          {16, "\"19\""}, {182, "#TRUE#"}});
+    const Lines awkward = with(composed, {{1, "\"Citt\xC3\xA0 \"\"d'oro\"\" \xE2\x99\xAA\""},
+                                          {6, "12632319"},
+                                          {37, "\"3\""},
+                                          {38, "\"0\""},
+                                          {39, "\"1\""},
+                                          {101, "\"DO\""},
+                                          {102, "\"-\""},
+                                          {103, "\"-\""},
+                                          {104, "\"MI\""},
+                                          {15, "\"13\""},
+                                          {16, "\"19\""},
+                                          {182, "#TRUE#"}});
     Lines shortened(composed.begin(), composed.end() - 1);
     Lines blanks = composed;
     blanks.push_back(" \t");  // blanks after the record, as an edited file may have

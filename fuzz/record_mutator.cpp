@@ -1,10 +1,10 @@
 #include "record_mutator.h"
 
-#include "support/record_lines.h"
-
 #include <algorithm>
 #include <cstring>
 #include <random>
+
+#include "support/record_lines.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 
@@ -53,7 +53,8 @@ size_t mutateRecord(uint8_t* data, size_t size, size_t maxSize, unsigned int see
     } else {
         const std::string_view target = lines[pick() % lines.size()];
         const size_t choice = pick() % (shape.values.size() + 1);
-        const std::string_view value = choice < shape.values.size() ? shape.values[choice] : lines[pick() % lines.size()];
+        const std::string_view value =
+            choice < shape.values.size() ? shape.values[choice] : lines[pick() % lines.size()];
         const size_t at = static_cast<size_t>(target.data() - content.data());
         out.append(content.substr(0, at)).append(value).append(content.substr(at + target.size()));
     }

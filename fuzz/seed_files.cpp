@@ -12,7 +12,8 @@ int writeSeeds(const std::filesystem::path& folder, std::span<const Seed> seeds,
     for (const Seed& s : seeds) {
         RecordCheck check = read(s.content);
         if (check.badLine != s.badLine) {
-            std::fprintf(stderr, "%s: line %d instead of %d (%s)\n", s.name, check.badLine, s.badLine, check.reason.c_str());
+            std::fprintf(stderr, "%s: line %d instead of %d (%s)\n", s.name, check.badLine, s.badLine,
+                         check.reason.c_str());
             ++wrong;
         }
         std::ofstream(folder / s.name, std::ios::binary) << s.content;

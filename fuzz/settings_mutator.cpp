@@ -14,8 +14,9 @@ const fuzz::RecordShape& settingsShape() {
                                           "\"17\"", "\"\"",  "12632319", "16777215", "7",      "#TRUE#"};
     static const fuzz::RecordShape shape = [] {
         HeadlessPlatform hp;
-        return fuzz::shapeOf(FactorySettingsRecordText(hp.platform),
-                             [](std::string_view c) { return readSettingsRecord(c).badLine; }, kValues);
+        return fuzz::shapeOf(
+            FactorySettingsRecordText(hp.platform), [](std::string_view c) { return readSettingsRecord(c).badLine; },
+            kValues);
     }();
     return shape;
 }

@@ -23,11 +23,13 @@ int main(int argc, char** argv) {
     const char* off = "16777215";
 
     Lines edited = with(factory, {
-        {1, "\"Serata\""},
-        {2, "\"11\""}, {4, off}, {6, off},  // two modules of the first list off, count follows
-        {89, "16"},                          // a bare number where a caption belongs
-        {248, "\"X\""},                      // one link weight taken out
-    });
+                                     {1, "\"Serata\""},
+                                     {2, "\"11\""},
+                                     {4, off},
+                                     {6, off},        // two modules of the first list off, count follows
+                                     {89, "16"},      // a bare number where a caption belongs
+                                     {248, "\"X\""},  // one link weight taken out
+                                 });
     edited.push_back(" \t");  // blanks after the record, as an edited file may have
     Lines shortened(factory.begin(), factory.end() - 1);
 
@@ -44,8 +46,15 @@ int main(int argc, char** argv) {
         // "X" on a pivot cell that takes weights, and behind it a whole link row of "X",
         // which only shows once the pivot cell is mended.
         {"x-misplaced.txt",
-         join(with(factory, {{1144, "\"X\""}, {248, "\"X\""}, {249, "\"X\""}, {250, "\"X\""}, {251, "\"X\""},
-                             {252, "\"X\""}, {253, "\"X\""}, {254, "\"X\""}, {255, "\"X\""}})),
+         join(with(factory, {{1144, "\"X\""},
+                             {248, "\"X\""},
+                             {249, "\"X\""},
+                             {250, "\"X\""},
+                             {251, "\"X\""},
+                             {252, "\"X\""},
+                             {253, "\"X\""},
+                             {254, "\"X\""},
+                             {255, "\"X\""}})),
          1144},
     };
     return writeSeeds(argv[1], seeds, readSettingsRecord) == 0 ? 0 : 1;

@@ -42,8 +42,8 @@ void frmKeloTrundo15::placeInFrames() {
     // Title, persona, final-note and link scratch.
     into(Frame5, lblScegliTitolo, lblKelo, lblFine, lblMinFine, lblMaxFine, lblNotaAScelta, lblNotaBScelta, lblValMin,
          lblValMax);
-    into(Frame5, lblTipologiaTitolo, lblKeloPrecedente, lblK, lblFileMancante, lblCasualeCollegamento,
-         lblNotaPartenza, cmdTitoli, Command4, cmdKelo, cmdScegliCollegamento);
+    into(Frame5, lblTipologiaTitolo, lblKeloPrecedente, lblK, lblFileMancante, lblCasualeCollegamento, lblNotaPartenza,
+         cmdTitoli, Command4, cmdKelo, cmdScegliCollegamento);
 
     // Module pairs and draw scratch, batch counters.
     into(Frame4, lblModuloScelto, lblModuloSceltoB, lblNotaP, lblPesoNotaP, lblNota2, lblPesoN, lblMinN, lblMaxN);
@@ -59,10 +59,9 @@ void frmKeloTrundo15::placeInFrames() {
 // Back to front: the region panels, then the controls, frames before what they hold.
 void frmKeloTrundo15::placeInPaintingOrder() {
     registerControls(
-        ShpVari,
-        ImgLogo, TxtTitolo, TxtCompositore, ImgNota, ShpStanghetta, ShpIndicatore, lblArmonie,
-        lblInciso, lblFreqIncisi, lblRip, lblCadenza, lblFreCad, lblModulo, lblModuloB, lblFreqInc, lblFreIncB,
-        lblAccordi, lblNotafinale, lblNota,
+        ShpVari, ImgLogo, TxtTitolo, TxtCompositore, ImgNota, ShpStanghetta, ShpIndicatore, lblArmonie, lblInciso,
+        lblFreqIncisi, lblRip, lblCadenza, lblFreCad, lblModulo, lblModuloB, lblFreqInc, lblFreIncB, lblAccordi,
+        lblNotafinale, lblNota,
         // The link page is canvas (the bank part lies in its own hidden frame and is drawn with it),
         // so the engine panel, shown over the lower canvas, covers it.
         lblCollegamento, lblCercaNota, lblNotaA, lblNotaB, lblVeloc, lblModo, lblDefault, lblPulsante, lblPuls,
@@ -79,13 +78,12 @@ void frmKeloTrundo15::placeInPaintingOrder() {
         lblFileMancante, lblKelo, lblKeloPrecedente, lblK, lblScegliTitolo, lblTipologiaTitolo, lblDir, cmdScegliInciso,
         cmdScegliInciso2, Command1, Command2, Command4, cmdScegliPrimiModuli, cmdScegliPrimiModuli2, cmdSelezionaModuli,
         cmdAssegnaModuli, cmdTuttieQuattro, cmdScegliArmonie, cmdScegliCadenza, cmdRicercaNotePerno, cmdTrovaNotePerno,
-        cmdScegliCollegamento, cmdScegliCollegamento2, cmdAudio, cmdExp, cmdExp2, cmdKelo, cmdTitoli,
-        lblAvvertimento, FraStoComponendo, FraESci, cmdEsci,
+        cmdScegliCollegamento, cmdScegliCollegamento2, cmdAudio, cmdExp, cmdExp2, cmdKelo, cmdTitoli, lblAvvertimento,
+        FraStoComponendo, FraESci, cmdEsci,
         // Not painted; timers() keeps this order.
         TmrScaricaSplash, TmrSignori, TmrESci, TmrMostraMelodia, TmrMostraMelodiaDaFile, TmrAudio, TmrReplay, TmrPagina,
         TmrAccordi, TmrCollegamento, TmrFinali, TmrFreCad, TmrIncisi, TmrMod, TmrModB, TmrNota, TmrRip, TmrVeloc,
-        TmrExp, TmrExp2, TmrProva, TmrProvaErrore,
-        mmcPiano, mmcAccordi, mmcKelo, CommonDialog1, CommonDialog2);
+        TmrExp, TmrExp2, TmrProva, TmrProvaErrore, mmcPiano, mmcAccordi, mmcKelo, CommonDialog1, CommonDialog2);
 }
 
 }  // namespace kelo

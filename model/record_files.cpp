@@ -71,8 +71,8 @@ std::optional<std::vector<RecordValue>> LeggiRecord(Form& f, const std::string& 
 
 bool ScriviRecord(Form& f, const std::string& path, const std::vector<RecordValue>& values, const std::string& title) {
     if (f.sys.files.writeAtomically(path, formatRecord(values))) return true;
-    f.sys.display.message(title, "Non è stato possibile scrivere il file " + quoted(f, path) +
-                                     "; se c'era già, è rimasto com'era.");
+    f.sys.display.message(
+        title, "Non è stato possibile scrivere il file " + quoted(f, path) + "; se c'era già, è rimasto com'era.");
     return false;
 }
 

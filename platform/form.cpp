@@ -52,7 +52,8 @@ void Form::checkDeclared(std::initializer_list<const void*> registered) {
         std::sort(declared.begin(), declared.end(), byAddress);
     for (const void* member : registered) {
         auto d = std::lower_bound(declared.begin(), declared.end(), Declaration{member, nullptr}, byAddress);
-        if (d == declared.end() || d->member != member) fail("the painting order holds a control declared without a name");
+        if (d == declared.end() || d->member != member)
+            fail("the painting order holds a control declared without a name");
         ++d->registered;
     }
     for (const Declaration& d : declared) {

@@ -27,12 +27,8 @@ static std::string compose(ErrorCode code, const std::string& detail) {
 RuntimeError::RuntimeError(ErrorCode code, const std::string& detail)
     : std::runtime_error(compose(code, detail)), code_(code) {}
 
-std::string RuntimeError::userMessage() const {
-    return what();
-}
+std::string RuntimeError::userMessage() const { return what(); }
 
-void raise(ErrorCode code, const std::string& detail) {
-    throw RuntimeError(code, detail);
-}
+void raise(ErrorCode code, const std::string& detail) { throw RuntimeError(code, detail); }
 
 }  // namespace kelo

@@ -48,9 +48,9 @@ void lblPulsante_Click(frmKeloTrundo15& f, int Index) {
     Label& button = f.lblPulsante[Index];
     const bool wasOn = isOn(button);
     switch (Index) {
-        case Pulsante::Ripetizione: nextRepeatMode(button); return;
-        case Pulsante::Esegui: wasOn ? stop(f) : play(f); return;
-        default: break;
+    case Pulsante::Ripetizione: nextRepeatMode(button); return;
+    case Pulsante::Esegui: wasOn ? stop(f) : play(f); return;
+    default: break;
     }
     toggle(button);
     if (!wasOn) return;

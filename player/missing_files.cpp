@@ -12,10 +12,10 @@ bool disponibile(frmKeloTrundo15& f, const std::string& dataPath, bool (*decodab
     if (f.lblFileMancante.Caption.empty()) {
         f.lblFileMancante.Caption = dataPath;
         const std::string file = "\"" + f.sys.files.nativePath(dataPath) + "\"";
-        f.sys.display.message(present ? "File illeggibile" : "File mancante", (present ? "Il file " + file + " non si può leggere"
-                                                        : "Manca il file " + file) +
-                                                   ". Kelo va avanti senza: al suo posto restano il rigo vuoto "
-                                                   "o il silenzio.");
+        f.sys.display.message(present ? "File illeggibile" : "File mancante",
+                              (present ? "Il file " + file + " non si può leggere" : "Manca il file " + file) +
+                                  ". Kelo va avanti senza: al suo posto restano il rigo vuoto "
+                                  "o il silenzio.");
     }
     return false;
 }

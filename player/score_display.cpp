@@ -32,9 +32,9 @@ struct Drawing {
     Box first, second;
 };
 constexpr Drawing kDrawings[] = {
-    {"0", kEmpty, kEmpty},           {"1", kEmpty, note("1")},       {"2", note("2"), kEmpty},
-    {"3", note("3"), kEmpty},        {"4", note("4"), kEmpty},       {"RP", note("1p"), note("c")},
-    {"1 P", note("1"), kRest},       {"P 1", kRest, note("1")},      {"1 1", note("1"), note("1")},
+    {"0", kEmpty, kEmpty},     {"1", kEmpty, note("1")},  {"2", note("2"), kEmpty},
+    {"3", note("3"), kEmpty},  {"4", note("4"), kEmpty},  {"RP", note("1p"), note("c")},
+    {"1 P", note("1"), kRest}, {"P 1", kRest, note("1")}, {"1 1", note("1"), note("1")},
 };
 // A code the score does not know shows empty staff rather than the previous melody.
 constexpr Drawing kUnknown{"", kEmpty, kEmpty};
@@ -129,8 +129,7 @@ void SegnaNuovaMelodia(frmKeloTrundo15& f) {
 }
 
 void SvuotaImmaginiNote(frmKeloTrundo15& f) {
-    for (int k = 1; k <= kNoteBoxes; ++k)
-        f.ImgNota[k].Picture = LoadPicture(f, grafica(f, kEmpty.picture));
+    for (int k = 1; k <= kNoteBoxes; ++k) f.ImgNota[k].Picture = LoadPicture(f, grafica(f, kEmpty.picture));
 }
 
 std::string FiguraNota(std::string_view pitch, std::string_view shape) {

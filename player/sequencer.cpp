@@ -38,10 +38,10 @@ void expand(frmKeloTrundo15& f, int j) {
         for (int i = 0; i < static_cast<int>(p.steps.size()) && first + i <= kSteps; ++i) {
             Label& step = f.lblStep[first + i];
             switch (p.steps[static_cast<size_t>(i)]) {
-                case 'F': step.Caption = f.lblMelos[2 * j - 1].Caption; break;
-                case 'G': step.Caption = f.lblMelos[2 * j].Caption; break;
-                case '-': step.Caption = "-"; break;
-                default: step.Caption.clear(); break;
+            case 'F': step.Caption = f.lblMelos[2 * j - 1].Caption; break;
+            case 'G': step.Caption = f.lblMelos[2 * j].Caption; break;
+            case '-': step.Caption = "-"; break;
+            default: step.Caption.clear(); break;
             }
         }
         return;
@@ -92,8 +92,8 @@ struct RepeatMode {
     After after;
 };
 constexpr RepeatMode kModes[] = {
-    {"Bis", true, After::Stop},          {"Ripeti", false, After::Replay}, {"Singolo e >", false, After::Compose},
-    {"Bis e >", true, After::Compose},   {"Singolo", false, After::Stop},
+    {"Bis", true, After::Stop},        {"Ripeti", false, After::Replay}, {"Singolo e >", false, After::Compose},
+    {"Bis e >", true, After::Compose}, {"Singolo", false, After::Stop},
 };
 
 void replayOrStop(frmKeloTrundo15& f) {
@@ -108,9 +108,9 @@ void replayOrStop(frmKeloTrundo15& f) {
         }
         f.lblRipetizioni.Caption = "0";
         switch (m.after) {
-            case After::Stop: AbilitaFile(f, true); break;
-            case After::Replay: f.TmrReplay.SetEnabled(true); break;
-            case After::Compose: raiseClick(f.cmdIncisi); break;  // the next melody
+        case After::Stop: AbilitaFile(f, true); break;
+        case After::Replay: f.TmrReplay.SetEnabled(true); break;
+        case After::Compose: raiseClick(f.cmdIncisi); break;  // the next melody
         }
         return;
     }

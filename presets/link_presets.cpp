@@ -14,7 +14,8 @@ constexpr int8_t X = 0;  // figure not allowed before that next pivot
 
 // Factory link weights: [case N - 1][next pivot r - 1][figure c - 1].
 constexpr int8_t kFactoryLinkWeights[13][10][8] = {
-    {   // case 1, SOL+ si; rows: next pivot si .. re'
+    {
+        // case 1, SOL+ si; rows: next pivot si .. re'
         {X, 3, 2, 4, 1, X, X, X},
         {X, 6, 2, 3, 1, X, X, X},
         {2, 3, 6, 4, 1, X, X, X},
@@ -26,7 +27,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {X, X, X, X, X, X, X, X},
         {X, X, X, X, X, X, X, X},
     },
-    {   // case 2, DO+ DO; rows: next pivot si .. re'
+    {
+        // case 2, DO+ DO; rows: next pivot si .. re'
         {X, X, X, X, 2, 8, 5, 1},
         {X, X, 6, 12, 2, 8, 4, 1},
         {X, X, 12, 4, X, 6, 1, 1},
@@ -38,7 +40,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {1, 6, X, X, X, 2, X, X},
         {X, X, X, X, X, X, X, X},
     },
-    {   // case 3, FA+ DO; rows: next pivot si .. re'
+    {
+        // case 3, FA+ DO; rows: next pivot si .. re'
         {X, X, X, 6, 2, 9, 4, 1},
         {X, X, 2, 12, 6, 8, 6, 1},
         {X, X, 2, 5, X, 6, 4, 1},
@@ -50,7 +53,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {1, X, X, X, X, 3, X, X},
         {X, X, X, X, X, X, X, X},
     },
-    {   // case 4, SOL+ RE; rows: next pivot si .. re'
+    {
+        // case 4, SOL+ RE; rows: next pivot si .. re'
         {X, 8, 4, X, 16, 6, 2, X},
         {X, 12, 16, X, 3, 6, 8, X},
         {X, 1, 8, 16, 1, 4, 2, X},
@@ -62,7 +66,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {X, X, X, X, X, X, X, X},
         {X, 2, X, X, X, 1, X, X},
     },
-    {   // case 5, DO+ MI; rows: next pivot si .. re'
+    {
+        // case 5, DO+ MI; rows: next pivot si .. re'
         {X, X, 8, X, X, 1, X, X},
         {X, 10, 2, X, 16, 4, X, X},
         {X, 8, 16, X, 3, 6, 2, 1},
@@ -74,7 +79,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {1, 16, 4, X, X, 2, X, X},
         {X, X, X, X, X, X, X, X},
     },
-    {   // case 6, FA+ FA; rows: next pivot si .. re'
+    {
+        // case 6, FA+ FA; rows: next pivot si .. re'
         {X, X, 4, 1, X, X, X, X},
         {X, 6, 8, X, 2, 4, 1, X},
         {X, 4, 12, X, 16, 8, 1, X},
@@ -86,7 +92,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {4, 16, 2, X, X, 8, X, 1},
         {2, 4, X, X, X, 1, X, X},
     },
-    {   // case 7, DO+ SOL; rows: next pivot si .. re'
+    {
+        // case 7, DO+ SOL; rows: next pivot si .. re'
         {X, X, 4, X, X, 1, X, X},
         {4, 16, 1, X, X, 8, X, X},
         {X, 16, 12, X, X, 6, 1, X},
@@ -98,7 +105,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {8, 12, 6, 4, X, 16, 1, X},
         {6, X, X, X, X, 1, X, X},
     },
-    {   // case 8, SOL+ SOL; rows: next pivot si .. re'
+    {
+        // case 8, SOL+ SOL; rows: next pivot si .. re'
         {X, X, 8, X, X, 1, X, X},
         {X, X, 4, X, X, 12, X, 1},
         {X, 12, 4, X, 2, 8, X, 1},
@@ -110,7 +118,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {12, 16, X, 4, X, 6, 1, X},
         {1, 16, 4, X, X, 8, X, X},
     },
-    {   // case 9, FA+ LA; rows: next pivot si .. re'
+    {
+        // case 9, FA+ LA; rows: next pivot si .. re'
         {X, X, X, X, X, X, X, X},
         {X, 16, 6, X, X, 4, X, 1},
         {X, 8, 16, X, X, 4, X, 1},
@@ -122,7 +131,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {3, 6, X, 16, X, 4, X, 2},
         {16, X, X, X, X, 8, X, 1},
     },
-    {   // case 10, SOL+ SI; rows: next pivot si .. re'
+    {
+        // case 10, SOL+ SI; rows: next pivot si .. re'
         {X, X, X, X, X, X, X, X},
         {X, X, X, X, X, X, X, X},
         {1, 16, 6, X, X, 4, X, X},
@@ -134,7 +144,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {16, 5, X, 2, X, 5, 2, 2},
         {5, 6, X, 16, X, 4, X, 1},
     },
-    {   // case 11, DO+ do'; rows: next pivot si .. re'
+    {
+        // case 11, DO+ do'; rows: next pivot si .. re'
         {X, X, X, X, X, X, X, X},
         {12, X, 1, 4, X, X, X, 1},
         {X, X, X, X, X, X, X, X},
@@ -146,7 +157,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {1, X, X, 2, 2, 16, 2, 8},
         {1, X, X, 4, 4, X, 16, 16},
     },
-    {   // case 12, FA+ do'; rows: next pivot si .. re'
+    {
+        // case 12, FA+ do'; rows: next pivot si .. re'
         {X, X, X, X, X, X, X, X},
         {X, 1, 1, 8, X, X, X, X},
         {X, X, X, X, X, X, X, X},
@@ -158,7 +170,8 @@ constexpr int8_t kFactoryLinkWeights[13][10][8] = {
         {6, X, X, 8, 12, 16, 4, 4},
         {3, X, X, 6, 8, X, 16, 10},
     },
-    {   // case 13, SOL+ re'; rows: next pivot si .. re'
+    {
+        // case 13, SOL+ re'; rows: next pivot si .. re'
         {X, X, X, X, X, X, X, X},
         {6, 1, X, X, X, X, X, X},
         {X, 8, 1, 4, X, X, X, X},
@@ -203,9 +216,7 @@ bool isMissingLinkFigure(int n, int c) { return (n == 1 && c >= 6) || (n == 13 &
 
 bool isStructuralLinkCell(int n, int r, int c) { return isMissingLinkFigure(n, c) || closedRow(n, r); }
 
-int factoryLinkWeight(int n, int r, int c) {
-    return kFactoryLinkWeights[n - 1][r - 1][c - 1];
-}
+int factoryLinkWeight(int n, int r, int c) { return kFactoryLinkWeights[n - 1][r - 1][c - 1]; }
 
 void ImpostaCollegamentiDefault(frmKeloTrundo15& f) {
     writeBank(f, [](int n, int r, int c) {

@@ -19,11 +19,11 @@ using ReleaseRule = void (*)(frmKeloTrundo15& f, const HeldStepper& s, int index
 
 struct HeldStepper {
     ControlArray<Label> frmKeloTrundo15::*cells = nullptr;  // the table, or
-    Label frmKeloTrundo15::*single = nullptr;                // its one label (held by index -1)
-    int first = -1, last = -1;  // the items a press steps
-    int extra = -2;             // one more item a press steps (the pool size), or none
-    int timerOnly = -2;         // an item whose press only starts the timer (the tempo level), or none
-    int heldItem = -1;          // the hidden held-index item, -1 for none
+    Label frmKeloTrundo15::*single = nullptr;               // its one label (held by index -1)
+    int first = -1, last = -1;                              // the items a press steps
+    int extra = -2;                                         // one more item a press steps (the pool size), or none
+    int timerOnly = -2;  // an item whose press only starts the timer (the tempo level), or none
+    int heldItem = -1;   // the hidden held-index item, -1 for none
     Timer frmKeloTrundo15::*timer = nullptr;
     Colour rest = ColorePeso;
     bool renames = true;  // a press marks the factory profile as edited

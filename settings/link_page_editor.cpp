@@ -20,8 +20,13 @@ void writeToBank(frmKeloTrundo15& f, const HeldStepper&, int index) {
     if (bank.Caption != "X") bank.Caption = f.lblCollegamento[index].Caption;
 }
 
-const HeldStepper kPage{.cells = &W::lblCollegamento, .first = 1, .last = 80, .heldItem = Collegamento::IndiceTenuto,
-                        .timer = &W::TmrCollegamento, .step = stepHeldWeight, .released = writeToBank};
+const HeldStepper kPage{.cells = &W::lblCollegamento,
+                        .first = 1,
+                        .last = 80,
+                        .heldItem = Collegamento::IndiceTenuto,
+                        .timer = &W::TmrCollegamento,
+                        .step = stepHeldWeight,
+                        .released = writeToBank};
 
 // Case n moved by one, 13 and 1 next to each other.
 int nextCase(int n, int by) { return ((n - 1 + by) % 13 + 13) % 13 + 1; }

@@ -19,10 +19,8 @@ struct PivotColumn {
 
 // Columns of the pivot-note weights: the chord tones of DO+, SOL+ and FA+, low to high.
 constexpr PivotColumn kColumns[14] = {
-    {"", ""},
-    {"DO+", "DO"}, {"DO+", "MI"}, {"DO+", "SOL"}, {"DO+", "do'"},
-    {"SOL+", "si"}, {"SOL+", "RE"}, {"SOL+", "SOL"}, {"SOL+", "SI"}, {"SOL+", "re'"},
-    {"FA+", "DO"}, {"FA+", "FA"}, {"FA+", "LA"}, {"FA+", "do'"},
+    {"", ""},        {"DO+", "DO"},  {"DO+", "MI"},   {"DO+", "SOL"}, {"DO+", "do'"}, {"SOL+", "si"}, {"SOL+", "RE"},
+    {"SOL+", "SOL"}, {"SOL+", "SI"}, {"SOL+", "re'"}, {"FA+", "DO"},  {"FA+", "FA"},  {"FA+", "LA"},  {"FA+", "do'"},
 };
 
 using Pitches = uint16_t;  // bit p for pitch number p

@@ -138,8 +138,8 @@ private:
             return;
         }
         if (lineOk_[countLine] && number(countLine) != on)
-            fail(countLine,
-                 "dice " + shownValue(text(countLine)) + " " + what + " accese, ma ne sono accese " + std::to_string(on));
+            fail(countLine, "dice " + shownValue(text(countLine)) + " " + what + " accese, ma ne sono accese " +
+                                std::to_string(on));
     }
 
     // Every link row the composer can reach needs at least one weight.
@@ -182,7 +182,8 @@ private:
 }  // namespace
 
 SettingsRecordCheck checkSettingsValues(std::vector<RecordValue> values) {
-    if (values.size() < static_cast<size_t>(kSettingsRecordLines)) return shortRecord(values.size(), kSettingsRecordLines);
+    if (values.size() < static_cast<size_t>(kSettingsRecordLines))
+        return shortRecord(values.size(), kSettingsRecordLines);
     values.resize(kSettingsRecordLines);
     return Checker(values).run();
 }

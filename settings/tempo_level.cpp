@@ -30,9 +30,15 @@ void setPlaybackInterval(frmKeloTrundo15& f, const HeldStepper&, int) {
     setNumber(f.lblVeloc[Veloc::Intervallo], f.TmrAudio.Interval());
 }
 
-const HeldStepper kVeloc{.cells = &W::lblVeloc, .first = Veloc::PiuLento, .last = Veloc::PiuVeloce,
-                         .timerOnly = Veloc::Livello, .heldItem = Veloc::FrecciaTenuta,
-                         .timer = &W::TmrVeloc, .rest = ColoreFreccia, .renames = false, .step = stepLevel,
+const HeldStepper kVeloc{.cells = &W::lblVeloc,
+                         .first = Veloc::PiuLento,
+                         .last = Veloc::PiuVeloce,
+                         .timerOnly = Veloc::Livello,
+                         .heldItem = Veloc::FrecciaTenuta,
+                         .timer = &W::TmrVeloc,
+                         .rest = ColoreFreccia,
+                         .renames = false,
+                         .step = stepLevel,
                          .released = setPlaybackInterval};
 
 }  // namespace

@@ -19,11 +19,10 @@ constexpr int kTries = 1000;
 using Generatore = void (*)(frmKeloTrundo15&);
 // Types 1..24, four to a line.
 constexpr Generatore kGeneratori[kTitleTypes] = {
-    GeneraTitoloCitta, GeneraTitoloDedica, GeneraTitoloSaluti, GeneraTitoloGiorno,
-    GeneraTitoloFiori, GeneraTitoloFumetti, GeneraTitoloFiabe, GeneraTitoloViaggi,
-    GeneraTitoloProverbi, GeneraTitoloAstri, GeneraTitoloLibri, GeneraTitoloMare,
-    GeneraTitoloStoria, GeneraTitoloMiti, GeneraTitoloNatura, GeneraTitoloMusica2,
-    GeneraTitoloMusica1, GeneraTitoloGemme, GeneraTitoloCielo, GeneraTitoloAnimali,
+    GeneraTitoloCitta,        GeneraTitoloDedica,      GeneraTitoloSaluti, GeneraTitoloGiorno,   GeneraTitoloFiori,
+    GeneraTitoloFumetti,      GeneraTitoloFiabe,       GeneraTitoloViaggi, GeneraTitoloProverbi, GeneraTitoloAstri,
+    GeneraTitoloLibri,        GeneraTitoloMare,        GeneraTitoloStoria, GeneraTitoloMiti,     GeneraTitoloNatura,
+    GeneraTitoloMusica2,      GeneraTitoloMusica1,     GeneraTitoloGemme,  GeneraTitoloCielo,    GeneraTitoloAnimali,
     GeneraTitoloEsclamazioni, GeneraTitoloPersonaggio, GeneraTitoloBibbia, GeneraTitoloGiochi,
 };
 

@@ -20,9 +20,9 @@ constexpr double kHighestStemTip = 0.15 * kSpace;
 
 char32_t headGlyph(NoteHead head) {
     switch (head) {
-        case NoteHead::Black: return glyphs::kBlackHead;
-        case NoteHead::Void: return glyphs::kVoidHead;
-        case NoteHead::Whole: return glyphs::kWholeNote;
+    case NoteHead::Black: return glyphs::kBlackHead;
+    case NoteHead::Void: return glyphs::kVoidHead;
+    case NoteHead::Whole: return glyphs::kWholeNote;
     }
     return glyphs::kBlackHead;
 }

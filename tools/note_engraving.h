@@ -18,12 +18,12 @@ struct NoteShape {
 };
 
 inline constexpr NoteShape kNoteShapes[] = {
-    {"1", NoteHead::Black, true, false, false},  // quarter
-    {"2", NoteHead::Void, true, false, false},   // half
-    {"3", NoteHead::Void, true, true, false},    // dotted half
-    {"4", NoteHead::Whole, false, false, false}, // whole
-    {"1p", NoteHead::Black, true, true, false},  // dotted quarter
-    {"c", NoteHead::Black, true, false, true},   // eighth
+    {"1", NoteHead::Black, true, false, false},   // quarter
+    {"2", NoteHead::Void, true, false, false},    // half
+    {"3", NoteHead::Void, true, true, false},     // dotted half
+    {"4", NoteHead::Whole, false, false, false},  // whole
+    {"1p", NoteHead::Black, true, true, false},   // dotted quarter
+    {"c", NoteHead::Black, true, false, true},    // eighth
 };
 
 // `step` counts diatonic steps up from the bottom line (E4 = 0, B3 = -3, D5 = 6).

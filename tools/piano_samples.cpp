@@ -26,8 +26,8 @@ struct NoteSample {
 };
 
 constexpr NoteSample kNotes[] = {
-    {"01 si.wav", B3},  {"02 DO.wav", C4},  {"03 RE.wav", D4}, {"04 MI.wav", E4},  {"05 FA.wav", F4},
-    {"06 SOL.wav", G4}, {"07 LA.wav", A4},  {"08 SI.wav", B4}, {"09 do'.wav", C5}, {"10 re'.wav", D5},
+    {"01 si.wav", B3},  {"02 DO.wav", C4}, {"03 RE.wav", D4}, {"04 MI.wav", E4},  {"05 FA.wav", F4},
+    {"06 SOL.wav", G4}, {"07 LA.wav", A4}, {"08 SI.wav", B4}, {"09 do'.wav", C5}, {"10 re'.wav", D5},
 };
 
 struct ChordSample {
@@ -39,24 +39,12 @@ struct ChordSample {
 // inversion, "2R" second inversion; "+" major, "-" minor.
 const std::vector<ChordSample>& chords() {
     static const std::vector<ChordSample> table = {
-        {"DO+F1.wav", {C3, E3, G3}},
-        {"DO+F2.wav", {C2, G2, C3, E3}},
-        {"DO+1R.wav", {E2, C3, G3}},
-        {"DO+2R.wav", {G2, C3, E3}},
-        {"FA+F.wav", {F2, C3, F3, A3}},
-        {"FA+1R.wav", {A2, C3, F3}},
-        {"FA+2R.wav", {C3, F3, A3}},
-        {"SOL+F1.wav", {G2, B2, D3}},
-        {"SOL+F2.wav", {G2, B2, D3, G3}},
-        {"SOL+1R.wav", {B2, D3, G3}},
-        {"SOL+2R.wav", {D2, G2, B2, D3}},
-        {"SOL7.wav", {G2, B2, D3, F3}},
-        {"Do-F1.wav", {C3, Eb3, G3}},
-        {"Do-F2.wav", {C2, G2, C3, Eb3}},
-        {"Do-1R.wav", {Eb2, C3, G3}},
-        {"Do-2R.wav", {G2, C3, Eb3}},
-        {"Fa-F.wav", {F2, C3, F3, Ab3}},
-        {"FA-1R.wav", {Ab2, C3, F3}},
+        {"DO+F1.wav", {C3, E3, G3}},  {"DO+F2.wav", {C2, G2, C3, E3}},  {"DO+1R.wav", {E2, C3, G3}},
+        {"DO+2R.wav", {G2, C3, E3}},  {"FA+F.wav", {F2, C3, F3, A3}},   {"FA+1R.wav", {A2, C3, F3}},
+        {"FA+2R.wav", {C3, F3, A3}},  {"SOL+F1.wav", {G2, B2, D3}},     {"SOL+F2.wav", {G2, B2, D3, G3}},
+        {"SOL+1R.wav", {B2, D3, G3}}, {"SOL+2R.wav", {D2, G2, B2, D3}}, {"SOL7.wav", {G2, B2, D3, F3}},
+        {"Do-F1.wav", {C3, Eb3, G3}}, {"Do-F2.wav", {C2, G2, C3, Eb3}}, {"Do-1R.wav", {Eb2, C3, G3}},
+        {"Do-2R.wav", {G2, C3, Eb3}}, {"Fa-F.wav", {F2, C3, F3, Ab3}},  {"FA-1R.wav", {Ab2, C3, F3}},
         {"FA-2R.wav", {C3, F3, Ab3}},
     };
     return table;
@@ -67,7 +55,8 @@ const std::vector<ChordSample>& chords() {
 std::vector<SoundJob> pianoSampleJobs(const std::filesystem::path& suoni) {
     std::vector<SoundJob> jobs;
     for (const NoteSample& n : kNotes) {
-        jobs.push_back({suoni / n.file, {gm::kAcousticGrandPiano, {{n.key, kMelodyVelocity, 0.0, kNoteHeld}}, kNoteLength, kGain}});
+        jobs.push_back({suoni / n.file,
+                        {gm::kAcousticGrandPiano, {{n.key, kMelodyVelocity, 0.0, kNoteHeld}}, kNoteLength, kGain}});
     }
     for (const ChordSample& c : chords()) {
         Performance chord{gm::kAcousticGrandPiano, {}, kChordLength, kGain};

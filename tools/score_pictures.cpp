@@ -20,8 +20,7 @@ struct Pitch {
 
 // B3 up to D5, the ten pitches of a melody.
 constexpr Pitch kPitches[] = {
-    {"si", -3}, {"DO", -2}, {"RE", -1}, {"MI", 0},  {"FA", 1},
-    {"SOL", 2}, {"LA", 3},  {"SI", 4},  {"do'", 5}, {"re'", 6},
+    {"si", -3}, {"DO", -2}, {"RE", -1}, {"MI", 0}, {"FA", 1}, {"SOL", 2}, {"LA", 3}, {"SI", 4}, {"do'", 5}, {"re'", 6},
 };
 
 // "SOL 1p.jpg", but the low si is written with an underscore: "si_c.jpg".

@@ -93,7 +93,8 @@ void tune(QPainter& p, const MusicSymbols& symbols) {
 
 void tagline(QPainter& p) {
     const OutlineFont italic(fonts::kSerifItalic);
-    const QPainterPath line = centredAt(italic.text("Melodie sempre nuove, composte per voi", 30), QPointF(kWidth / 2, 568));
+    const QPainterPath line =
+        centredAt(italic.text("Melodie sempre nuove, composte per voi", 30), QPointF(kWidth / 2, 568));
     p.fillPath(line, QColor(214, 228, 255, 220));
     const QPainterPath small = centredAt(italic.text("il compositore che non dorme mai", 20), QPointF(kWidth / 2, 606));
     p.fillPath(small, QColor(180, 200, 245, 150));

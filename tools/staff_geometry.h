@@ -5,9 +5,9 @@
 
 namespace kelo::datatree::staff {
 
-inline constexpr int kScale = 4;             // picture pixels per screen pixel at design size
-inline constexpr int kWidth = 33 * kScale;   // 495 twips
-inline constexpr int kHeight = 129 * kScale; // 1935 twips
+inline constexpr int kScale = 4;              // picture pixels per screen pixel at design size
+inline constexpr int kWidth = 33 * kScale;    // 495 twips
+inline constexpr int kHeight = 129 * kScale;  // 1935 twips
 
 // The program's bar lines run from twip 240 to twip 1215 of the box.
 inline constexpr double kTopLineY = kHeight * 240.0 / 1935.0;

@@ -21,9 +21,7 @@ struct Event {
 
 long toFrame(double seconds) { return std::lround(seconds * kSampleRate); }
 
-std::int16_t toPcm(float v) {
-    return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
-}
+std::int16_t toPcm(float v) { return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f)); }
 
 }  // namespace
 

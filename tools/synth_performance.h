@@ -15,17 +15,17 @@ inline constexpr int kCelesta = 8;
 }  // namespace gm
 
 struct KeyPress {
-    int key;          // MIDI key number, 60 = C4
+    int key;  // MIDI key number, 60 = C4
     int velocity;
-    double down;      // seconds from the start
+    double down;  // seconds from the start
     double up;
 };
 
 struct Performance {
-    int program;      // General MIDI program
+    int program;  // General MIDI program
     std::vector<KeyPress> keys;
-    double length;    // seconds rendered, release tails included
-    double gain;      // FluidSynth's master gain: the loudest moment stays below full scale
+    double length;  // seconds rendered, release tails included
+    double gain;    // FluidSynth's master gain: the loudest moment stays below full scale
 };
 
 // Renders with FluidSynth, no audio device; interleaved stereo 16-bit at kSampleRate.

@@ -19,7 +19,8 @@ void put16(std::string& out, std::uint16_t v) {
 
 }  // namespace
 
-void writeWav(const std::filesystem::path& file, int sampleRate, int channels, const std::vector<std::int16_t>& samples) {
+void writeWav(const std::filesystem::path& file, int sampleRate, int channels,
+              const std::vector<std::int16_t>& samples) {
     const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::string bytes;
     bytes.reserve(44 + dataBytes);

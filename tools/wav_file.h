@@ -7,6 +7,7 @@
 namespace kelo::datatree {
 
 // `samples` interleaved by channel. Throws std::runtime_error when the file cannot be written.
-void writeWav(const std::filesystem::path& file, int sampleRate, int channels, const std::vector<std::int16_t>& samples);
+void writeWav(const std::filesystem::path& file, int sampleRate, int channels,
+              const std::vector<std::int16_t>& samples);
 
 }  // namespace kelo::datatree

@@ -100,7 +100,7 @@ void optionsRow(frmKeloTrundo15& f) {
     };
     // Evenly spread from the tempo arrows to the right end of the score.
     constexpr Option options[] = {
-        {5, "Random", false, 4440, 855},   {0, "Bis", true, 5490, 1095},       {3, ">", false, 6780, 375},
+        {5, "Random", false, 4440, 855},   {0, "Bis", true, 5490, 1095},        {3, ">", false, 6780, 375},
         {7, "Commenti", true, 7350, 1095}, {1, "Indicatori", true, 8640, 1095}, {4, "Accordi", true, 11100, 975},
     };
     for (const Option& o : options) switchCell(f.lblPulsante[o.index], o.left, 6000, o.width, o.caption, o.on);
@@ -133,7 +133,7 @@ void bottomRow(frmKeloTrundo15& f) {
     fixedText(profile, 12000, 10560, 2175, 255, "Kelo (trundo) 2020");
 
     // Each reset button beside the heading of its group; the one for all groups under the profile name.
-    constexpr float resetPlaces[8][2] = {{12840, 11040}, {1080, 960},  {2520, 960}, {14760, 960},
+    constexpr float resetPlaces[8][2] = {{12840, 11040}, {1080, 960},   {2520, 960},  {14760, 960},
                                          {14760, 4440},  {14760, 6600}, {6480, 6600}, {8760, 6600}};
     for (int i = 0; i <= 7; ++i) {
         Label& reset = f.lblDefault[i];

@@ -8,7 +8,7 @@ namespace kelo::design {
 
 namespace {
 
-constexpr Colour kPanelEdge = 0xA9CDE6;   // a darker shade of the panel colour
+constexpr Colour kPanelEdge = 0xA9CDE6;  // a darker shade of the panel colour
 
 struct Panel {
     float left, top, width, height;
@@ -18,16 +18,16 @@ struct Panel {
 // Light panels behind the regions; white behind the place of the exit question
 // (the title and the score); the blue badge with the credits at the top right.
 constexpr Panel kPanels[] = {
-    {120, 840, 2775, 5535, ColoreSfondo},       // rhythm modules
-    {3000, 120, 9255, 5655, ColoreSpento},      // title and score
-    {12360, 120, 2775, 615, ColoreBanner},      // credits
-    {12360, 840, 2775, 3375, ColoreSfondo},     // song forms
-    {12360, 4320, 2775, 2055, ColoreSfondo},    // chords and final notes
-    {3000, 5880, 9255, 495, ColoreSfondo},      // options row
-    {120, 6480, 6735, 4920, ColoreSfondo},      // pivot-note weights
-    {6960, 6480, 2175, 4920, ColoreSfondo},     // cadences
-    {9240, 6480, 5895, 3855, ColoreSfondo},     // link page
-    {9240, 10440, 5895, 960, ColoreSfondo},     // bottom row
+    {120, 840, 2775, 5535, ColoreSfondo},     // rhythm modules
+    {3000, 120, 9255, 5655, ColoreSpento},    // title and score
+    {12360, 120, 2775, 615, ColoreBanner},    // credits
+    {12360, 840, 2775, 3375, ColoreSfondo},   // song forms
+    {12360, 4320, 2775, 2055, ColoreSfondo},  // chords and final notes
+    {3000, 5880, 9255, 495, ColoreSfondo},    // options row
+    {120, 6480, 6735, 4920, ColoreSfondo},    // pivot-note weights
+    {6960, 6480, 2175, 4920, ColoreSfondo},   // cadences
+    {9240, 6480, 5895, 3855, ColoreSfondo},   // link page
+    {9240, 10440, 5895, 960, ColoreSfondo},   // bottom row
 };
 
 class Texts {
@@ -55,11 +55,26 @@ private:
 
 // Items of lblScritteVarie; 40 (banner), 68..71 (final notes), 74, 75 (profile) and 87 are taken.
 enum : int {
-    kMod1 = 0, kMod2, kModCount1, kModCount2,
-    kSongForms = 4, kChords, kChordRows, kChordColumns = 9,
-    kPivots = 12, kKeys, kChordTones = 16, kNote = 29, kPivotRows = 30,
-    kCadences = 41, kLinks, kLinkColumns, kDashes = 53,
-    kMelodies = 61, kCredit1, kCredit2,
+    kMod1 = 0,
+    kMod2,
+    kModCount1,
+    kModCount2,
+    kSongForms = 4,
+    kChords,
+    kChordRows,
+    kChordColumns = 9,
+    kPivots = 12,
+    kKeys,
+    kChordTones = 16,
+    kNote = 29,
+    kPivotRows = 30,
+    kCadences = 41,
+    kLinks,
+    kLinkColumns,
+    kDashes = 53,
+    kMelodies = 61,
+    kCredit1,
+    kCredit2,
 };
 
 }  // namespace
@@ -88,8 +103,8 @@ void decoration(frmKeloTrundo15& f) {
 
     Texts t(f);
     // Credits on the blue badge.
-    Label& credit = t.put(kCredit1, 12360, 165, 2775, "Kelo-trundo 2020", {"Times New Roman", 12.0f, true, false},
-                          Align::Center);
+    Label& credit =
+        t.put(kCredit1, 12360, 165, 2775, "Kelo-trundo 2020", {"Times New Roman", 12.0f, true, false}, Align::Center);
     credit.ForeColor = 0xFFFFFF;
     credit.Height = 300;
     Label& persona = t.put(kCredit2, 12360, 450, 2775, "compositore artificiale",
@@ -118,7 +133,8 @@ void decoration(frmKeloTrundo15& f) {
     t.heading(kKeys, 240, 7080, 1695, "DO MAGGIORE", Align::Center);
     t.heading(kKeys + 1, 2160, 7080, 2175, "SOL MAGGIORE", Align::Center);
     t.heading(kKeys + 2, 4560, 7080, 1695, "FA MAGGIORE", Align::Center);
-    constexpr const char* tones[13] = {"DO", "MI", "SOL", "do'", "si", "RE", "SOL", "SI", "re'", "DO", "FA", "LA", "do'"};
+    constexpr const char* tones[13] = {"DO", "MI",  "SOL", "do'", "si", "RE", "SOL",
+                                       "SI", "re'", "DO",  "FA",  "LA", "do'"};
     for (int j = 0; j < 13; ++j) t.over(kChordTones + j, 240 + 480 * j, 7440, tones[j]);
     constexpr const char* pitches[10] = {"si", "DO", "RE", "MI", "FA", "SOL", "LA", "SI", "do'", "re'"};
     t.put(kNote, 6360, 7440, 435, "Note");

@@ -58,16 +58,16 @@ void enginePanel(frmKeloTrundo15& f) {
     panelCell(f.lblCopiaTitolo, 4920, 3360, 4695);
 
     // Counters of the reveal and the sequencer, held indices, pivot test inputs.
-    Label* counters[] = {&f.lblStoComponendo, &f.lblIncrementa, &f.lblMem,      &f.lblStepAudio,
-                         &f.lblIndiceAcc,     &f.lblCommandPrec, &f.lblCoeff,   &f.lblCoeffAcc,
+    Label* counters[] = {&f.lblStoComponendo, &f.lblIncrementa,  &f.lblMem,   &f.lblStepAudio,
+                         &f.lblIndiceAcc,     &f.lblCommandPrec, &f.lblCoeff, &f.lblCoeffAcc,
                          &f.lblRipetizioni,   &f.lblPrecedente,  &f.lblResto};
     float left = 240;
     for (Label* c : counters) {
         panelCell(*c, left, 3840);
         left += 600;
     }
-    Label* inputs[] = {&f.lblFreqInc[0],       &f.lblFreIncB[0],         &f.lblAccordoEsaminato,
-                       &f.lblNotaEsaminata,    &f.lblNotaPernoScelta,    &f.lblModo,
+    Label* inputs[] = {&f.lblFreqInc[0],          &f.lblFreIncB[0],          &f.lblAccordoEsaminato,
+                       &f.lblNotaEsaminata,       &f.lblNotaPernoScelta,     &f.lblModo,
                        &f.lblCopyCollegamento[0], &f.lblCopyCollegamento[1], &f.lblCopyCollegamento[2]};
     left = 240;
     for (Label* c : inputs) {

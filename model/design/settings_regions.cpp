@@ -11,12 +11,12 @@
 namespace kelo::design {
 
 namespace {
-constexpr const char* kModules[13] = {"4",       "2 2",     "2 P 1",   "P 1 RP", "1 P 1 1", "2 1 1", "RP 2",
-                                      "1 1 2",   "P 1 1 1", "1 1 1 1", "1 1 RP", "RP 1 1",  "RP RP"};
+constexpr const char* kModules[13] = {"4",     "2 2",     "2 P 1",   "P 1 RP", "1 P 1 1", "2 1 1", "RP 2",
+                                      "1 1 2", "P 1 1 1", "1 1 1 1", "1 1 RP", "RP 1 1",  "RP RP"};
 constexpr const char* kForms[15] = {"AAAA", "AAAB", "AABA", "ABAA", "AABB", "ABAB", "ABBA", "ABBB",
                                     "AABC", "ABAC", "ABBC", "ABCA", "ABCB", "ABCC", "ABCD"};
-constexpr const char* kCadences[13] = {"DO DO DO DO",  "DO DO FA DO",  "DO DO SOL DO", "DO FA DO DO",  "DO FA FA DO",
-                                       "DO FA SOL DO", "DO SOL DO DO", "DO SOL SOL DO", "FA FA DO DO", "FA FA SOL DO",
+constexpr const char* kCadences[13] = {"DO DO DO DO",  "DO DO FA DO",   "DO DO SOL DO",  "DO FA DO DO", "DO FA FA DO",
+                                       "DO FA SOL DO", "DO SOL DO DO",  "DO SOL SOL DO", "FA FA DO DO", "FA FA SOL DO",
                                        "FA SOL DO DO", "FA SOL SOL DO", "SOL SOL DO DO"};
 }  // namespace
 

@@ -33,8 +33,8 @@ void workingState(frmKeloTrundo15& f) {
 
     f.lblStoComponendo.Caption = "1";
     f.lblIncrementa.Caption = "0";
-    for (Label* c : {&f.lblStepAudio, &f.lblIndiceAcc, &f.lblCommandPrec, &f.lblCoeff, &f.lblCoeffAcc,
-                     &f.lblRipetizioni})
+    for (Label* c :
+         {&f.lblStepAudio, &f.lblIndiceAcc, &f.lblCommandPrec, &f.lblCoeff, &f.lblCoeffAcc, &f.lblRipetizioni})
         c->Caption = "0";
     f.lblPrecedente.Caption = "10";
     f.lblResto.Visible = false;
@@ -60,12 +60,28 @@ void timersAndPlayers(frmKeloTrundo15& f) {
         int ms;
     };
     const Interval intervals[] = {
-        {&f.TmrScaricaSplash, 500}, {&f.TmrSignori, 2500},  {&f.TmrESci, 1500},       {&f.TmrMostraMelodia, 105},
-        {&f.TmrMostraMelodiaDaFile, 105}, {&f.TmrAudio, 114}, {&f.TmrReplay, 1000},   {&f.TmrPagina, 150},
-        {&f.TmrAccordi, 125},       {&f.TmrCollegamento, 125}, {&f.TmrFinali, 125},    {&f.TmrFreCad, 125},
-        {&f.TmrIncisi, 125},        {&f.TmrMod, 125},       {&f.TmrModB, 125},        {&f.TmrNota, 125},
-        {&f.TmrRip, 125},           {&f.TmrVeloc, 125},     {&f.TmrExp, 50},          {&f.TmrExp2, 50},
-        {&f.TmrProva, 50},          {&f.TmrProvaErrore, 4500},
+        {&f.TmrScaricaSplash, 500},
+        {&f.TmrSignori, 2500},
+        {&f.TmrESci, 1500},
+        {&f.TmrMostraMelodia, 105},
+        {&f.TmrMostraMelodiaDaFile, 105},
+        {&f.TmrAudio, 114},
+        {&f.TmrReplay, 1000},
+        {&f.TmrPagina, 150},
+        {&f.TmrAccordi, 125},
+        {&f.TmrCollegamento, 125},
+        {&f.TmrFinali, 125},
+        {&f.TmrFreCad, 125},
+        {&f.TmrIncisi, 125},
+        {&f.TmrMod, 125},
+        {&f.TmrModB, 125},
+        {&f.TmrNota, 125},
+        {&f.TmrRip, 125},
+        {&f.TmrVeloc, 125},
+        {&f.TmrExp, 50},
+        {&f.TmrExp2, 50},
+        {&f.TmrProva, 50},
+        {&f.TmrProvaErrore, 4500},
     };
     for (const Interval& i : intervals) {
         i.timer->SetEnabled(false);

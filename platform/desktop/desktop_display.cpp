@@ -57,9 +57,7 @@ void DesktopDisplay::focus(Form& form, Control& control) {
     if (FormWindow* w = windowOf(form)) w->focusControl(control);
 }
 
-bool DesktopDisplay::showable(std::string_view dataPath) {
-    return !pictures_.original(std::string(dataPath)).isNull();
-}
+bool DesktopDisplay::showable(std::string_view dataPath) { return !pictures_.original(std::string(dataPath)).isNull(); }
 
 void DesktopDisplay::message(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),

@@ -32,5 +32,4 @@ int DesktopPlatform::exec() {
     return gate_.halted() ? gate_.exitCode() : code;
 }
 
-
 }  // namespace kelo

@@ -18,9 +18,9 @@ constexpr Colour kButtonFace = 0xE0E0E0;
 
 int horizontal(Align a) {
     switch (a) {
-        case Align::Right: return Qt::AlignRight;
-        case Align::Center: return Qt::AlignHCenter;
-        case Align::Left: break;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Center: return Qt::AlignHCenter;
+    case Align::Left: break;
     }
     return Qt::AlignLeft;
 }
@@ -65,23 +65,23 @@ void FormPainter::paintList(QPainter& p, const FormLayout& layout, const std::ve
         QRect r = pixelRect(originX + c.Left, originY + c.Top, c.Width, c.Height);
         if (r.isEmpty()) continue;
         switch (ref.kind) {
-            case ControlKind::Label: paintLabel(p, static_cast<const Label&>(c), r); break;
-            case ControlKind::TextBox: {
-                const auto& box = static_cast<const TextBox&>(c);
-                if (!state_->drawnByEditor || !state_->drawnByEditor(box)) paintTextBox(p, box, r);
-                break;
-            }
-            case ControlKind::CommandButton: paintButton(p, static_cast<const CommandButton&>(c), r); break;
-            case ControlKind::Image: paintImage(p, static_cast<const Image&>(c), r); break;
-            case ControlKind::Shape: paintShape(p, static_cast<const Shape&>(c), r); break;
-            case ControlKind::Frame: {
-                paintFrame(p, static_cast<const Frame&>(c), r);
-                p.save();
-                p.setClipRect(r, Qt::IntersectClip);
-                paintList(p, layout, layout.childrenOf(c), originX + c.Left, originY + c.Top);
-                p.restore();
-                break;
-            }
+        case ControlKind::Label: paintLabel(p, static_cast<const Label&>(c), r); break;
+        case ControlKind::TextBox: {
+            const auto& box = static_cast<const TextBox&>(c);
+            if (!state_->drawnByEditor || !state_->drawnByEditor(box)) paintTextBox(p, box, r);
+            break;
+        }
+        case ControlKind::CommandButton: paintButton(p, static_cast<const CommandButton&>(c), r); break;
+        case ControlKind::Image: paintImage(p, static_cast<const Image&>(c), r); break;
+        case ControlKind::Shape: paintShape(p, static_cast<const Shape&>(c), r); break;
+        case ControlKind::Frame: {
+            paintFrame(p, static_cast<const Frame&>(c), r);
+            p.save();
+            p.setClipRect(r, Qt::IntersectClip);
+            paintList(p, layout, layout.childrenOf(c), originX + c.Left, originY + c.Top);
+            p.restore();
+            break;
+        }
         }
     }
 }

@@ -29,7 +29,10 @@ private:
 };
 
 FormWindow::FormWindow(Form& form, PictureCache& pictures, EventGate& gate)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form_(form), layout_(form), painter_(pictures),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      form_(form),
+      layout_(form),
+      painter_(pictures),
       gate_(gate) {
     setWindowTitle(QStringLiteral("Kelo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,7 +44,8 @@ FormWindow::FormWindow(Form& form, PictureCache& pictures, EventGate& gate)
         // Clicked into, never tabbed into or focused by the window's activation.
         editor->setFocusPolicy(Qt::ClickFocus);
         editor->hide();
-        QObject::connect(editor, &QLineEdit::textEdited, [box](const QString& text) { box->Text = text.toStdString(); });
+        QObject::connect(editor, &QLineEdit::textEdited,
+                         [box](const QString& text) { box->Text = text.toStdString(); });
         editors_.push_back({box, editor, false});
     }
     refresh();

@@ -39,7 +39,8 @@ const QImage& PictureCache::fitted(const std::string& dataPath, QSize size, bool
     QImage scaled = e.original.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (greyed) {
         // The classic disabled look: the picture in grey, washed out.
-        QImage grey = scaled.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage grey =
+            scaled.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QImage faded(grey.size(), QImage::Format_ARGB32_Premultiplied);
         faded.fill(Qt::transparent);
         QPainter p(&faded);

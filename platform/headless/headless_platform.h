@@ -83,7 +83,9 @@ public:
     void show(Form& form) override { shown.push_back(&form); }
     void unload(Form& form) override { unloaded.push_back(&form); }
     void focus(Form& form, Control& control) override;
-    void message(const std::string& title, const std::string& text) override { messages.push_back(title + ": " + text); }
+    void message(const std::string& title, const std::string& text) override {
+        messages.push_back(title + ": " + text);
+    }
     bool showable(std::string_view dataPath) override { return !undecodable.contains(std::string(dataPath)); }
 
     ScreenSize screenSize;

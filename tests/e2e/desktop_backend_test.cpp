@@ -2,6 +2,7 @@
 // release and key reaches, timers and run-time errors on the event loop, and one mixer
 // channel for each sample player.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <utility>
 
 #include "platform/desktop/desktop_platform.h"
@@ -49,8 +49,12 @@ struct TestForm : Form {
         inFrame.Container = wide.Container = &frame;
         add(timer, "timer"), timer.SetInterval(10);
         for (Control* c : std::initializer_list<Control*>{&cell, &other, &button}) {
-            on(*c).MouseDown = [this, c](int, const MouseArgs& a) { log.push_back(std::string("down ") + c->Name), down = a; };
-            on(*c).MouseUp = [this, c](int, const MouseArgs& a) { log.push_back(std::string("up ") + c->Name), up = a; };
+            on(*c).MouseDown = [this, c](int, const MouseArgs& a) {
+                log.push_back(std::string("down ") + c->Name), down = a;
+            };
+            on(*c).MouseUp = [this, c](int, const MouseArgs& a) {
+                log.push_back(std::string("up ") + c->Name), up = a;
+            };
             on(*c).Click = [this, c](int) { log.push_back(std::string("click ") + c->Name); };
         }
     }
@@ -123,11 +127,14 @@ TEST_F(Desktop, PaintsColoursBlueInTheHighByteFramesWithTheirChildrenBordersAndD
 
 TEST_F(Desktop, HitsTheTopmostControlThatTakesTheMouse) {
     FormLayout layout(form);
-    auto hit = [&](const Control& c) { return layout.hitTest(absoluteLeft(c) + c.Width / 2, absoluteTop(c) + c.Height / 2); };
+    auto hit = [&](const Control& c) {
+        return layout.hitTest(absoluteLeft(c) + c.Width / 2, absoluteTop(c) + c.Height / 2);
+    };
     EXPECT_EQ(hit(form.under), &form.cover) << "the label on top, transparent or not";
     EXPECT_EQ(hit(form.inFrame), &form.inFrame);
     EXPECT_EQ(layout.hitTest(form.frame.Left + 1100, form.frame.Top + 100), &form.frame);
-    EXPECT_EQ(layout.hitTest(form.frame.Left + 1300, form.frame.Top + 800), nullptr) << "a child is cut off at its frame's edge";
+    EXPECT_EQ(layout.hitTest(form.frame.Left + 1300, form.frame.Top + 800), nullptr)
+        << "a child is cut off at its frame's edge";
     EXPECT_EQ(layout.hitTest(2800, 100), nullptr) << "shapes take no mouse";
     form.cover.Enabled = false;
     EXPECT_EQ(hit(form.under), &form.under) << "a disabled label lets it through";
@@ -153,7 +160,9 @@ TEST_F(Desktop, TheReleaseGoesToThePressedControlWhereverThePointerIsAndADialogE
     release(form.other);
     EXPECT_EQ(form.log, (Log{"down cell", "up cell"})) << "no click, nothing for the control under the pointer";
     form.log.clear();
-    form.on(form.cell).MouseDown = [this](int, const MouseArgs&) { form.log.push_back("down cell"), desktop.gate().modal([] {}); };
+    form.on(form.cell).MouseDown = [this](int, const MouseArgs&) {
+        form.log.push_back("down cell"), desktop.gate().modal([] {});
+    };
     press(form.cell);  // the dialog took the release
     EXPECT_EQ(form.log, (Log{"down cell", "up cell"}));
     release(form.cell);
@@ -237,9 +246,19 @@ TEST_F(Desktop, ARunTimeErrorAtStartEndsTheProgramBeforeTheLoop) {
 // 5 s of mono 16-bit silence at 44100 Hz, long enough to outlast a slow machine; a
 // little-endian machine writes the header as is.
 void writeWav(const fs::path& path) {
-    const uint32_t header[] = {0x46464952 /* RIFF */, 36 + 441000, 0x45564157 /* WAVE */, 0x20746D66 /* fmt */, 16,
-                               0x00010001 /* PCM, mono */, 44100, 88200, 0x00100002 /* 16 bits */, 0x61746164 /* data */, 441000};
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header) << std::string(441000, '\0');
+    const uint32_t header[] = {0x46464952 /* RIFF */,
+                               36 + 441000,
+                               0x45564157 /* WAVE */,
+                               0x20746D66 /* fmt */,
+                               16,
+                               0x00010001 /* PCM, mono */,
+                               44100,
+                               88200,
+                               0x00100002 /* 16 bits */,
+                               0x61746164 /* data */,
+                               441000};
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header)
+        << std::string(441000, '\0');
 }
 
 // Sample players on SDL2_mixer over two good samples and a broken one, with the dummy
@@ -253,7 +272,9 @@ struct DesktopSound : ::testing::Test {
         a.sound = b.sound = &sound;
     }
     ~DesktopSound() override { fs::remove_all(kScratch); }
-    static void play(MediaPlayer& p) { for (const char* c : {"Prev", "Open", "Play"}) p.Command(c); }
+    static void play(MediaPlayer& p) {
+        for (const char* c : {"Prev", "Open", "Play"}) p.Command(c);
+    }
     LocalFileSystem files{kScratch};
     SdlSound sound{files};
     MediaPlayer a, b;
@@ -271,7 +292,8 @@ TEST_F(DesktopSound, EachElementHasItsOwnChannelOnlyAnOpenSoundsAfterACloseAndPr
         play(b);
         b.Command("Close");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.sounding(b); }, 5000));
-        EXPECT_EQ(sound.sounding(a), reopen) << (reopen ? "the close of another element, or a fade, cut it" : "no open, no play");
+        EXPECT_EQ(sound.sounding(a), reopen)
+            << (reopen ? "the close of another element, or a fade, cut it" : "no open, no play");
     }
     EXPECT_TRUE(sound.playable(a.FileName));
     EXPECT_FALSE(sound.playable("Suoni\\03 RE.wav"));

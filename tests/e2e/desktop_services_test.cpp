@@ -23,6 +23,7 @@ TEST(QtFileDialogs, SpeakTheUsersLanguage) {
     if (language != QLocale::Italian && language != QLocale::English && language != QLocale::C) GTEST_SKIP();
     DesktopPlatform desktop;
     const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);  // as the save dialog shows them
-    EXPECT_EQ((box.button(QDialogButtonBox::Save)->text() + "|" + box.button(QDialogButtonBox::Cancel)->text()).toStdString(),
-              language == QLocale::Italian ? "Salva|Annulla" : "Save|Cancel");
+    EXPECT_EQ(
+        (box.button(QDialogButtonBox::Save)->text() + "|" + box.button(QDialogButtonBox::Cancel)->text()).toStdString(),
+        language == QLocale::Italian ? "Salva|Annulla" : "Save|Cancel");
 }

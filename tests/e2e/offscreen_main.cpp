@@ -16,7 +16,10 @@ int main(int argc, char** argv) {
     QTemporaryFile config;  // the offscreen display reads it when the application starts
     if (!config.open()) return 2;
     config.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2,)"
-                                R"( "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})").arg(width).arg(height).toUtf8());
+                                R"( "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})")
+                     .arg(width)
+                     .arg(height)
+                     .toUtf8());
     config.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
     qputenv("SDL_AUDIODRIVER", "dummy");

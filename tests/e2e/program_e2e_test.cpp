@@ -5,6 +5,7 @@
 // dialogs; and the main window fitted to a 16:9 screen.
 // Leaves screenshots in artefacts/ of the build folder.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileDialog>
@@ -16,8 +17,6 @@
 #include <cmath>
 #include <filesystem>
 #include <optional>
-
-#include <unistd.h>
 
 #include "app/program.h"
 #include "model/colours.h"

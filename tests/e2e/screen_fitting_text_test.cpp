@@ -30,7 +30,9 @@ std::vector<std::string> textsOutOfTheirBoxes(const Form& form) {
         if (box.isEmpty()) return;
         const QFontMetrics fm(qtFont(c.Font));
         auto widest = [&](std::span<const std::string_view> list) {
-            auto width = [&](std::string_view s) { return fm.horizontalAdvance(QString::fromUtf8(s.data(), qsizetype(s.size()))); };
+            auto width = [&](std::string_view s) {
+                return fm.horizontalAdvance(QString::fromUtf8(s.data(), qsizetype(s.size())));
+            };
             auto narrower = [&](auto a, auto b) { return width(a) < width(b); };
             return std::string(*std::max_element(list.begin(), list.end(), narrower));
         };
@@ -39,7 +41,8 @@ std::vector<std::string> textsOutOfTheirBoxes(const Form& form) {
             texts = {"Buongiorno, signori!", "Addio!"};
             for (int type = 1; type <= kTitleTypes; ++type) {
                 const TitleLists& l = titleLists(type);
-                texts.push_back((l.prefixes.empty() ? "" : widest(l.prefixes) + std::string(l.between)) + widest(l.words));
+                texts.push_back((l.prefixes.empty() ? "" : widest(l.prefixes) + std::string(l.between)) +
+                                widest(l.words));
             }
         }
         const TextPlace at = textPlace(c, box);
@@ -50,9 +53,11 @@ std::vector<std::string> textsOutOfTheirBoxes(const Form& form) {
     for (const ControlRef& ref : form.zOrder()) {
         const Control& c = *ref.control;
         // These lines outgrow their boxes already on the design screen.
-        if (std::string(c.Name) == "lblDefault" || (std::string(c.Name) == "lblScritteVarie" && c.Index == 10)) continue;
+        if (std::string(c.Name) == "lblDefault" || (std::string(c.Name) == "lblScritteVarie" && c.Index == 10))
+            continue;
         if (ref.kind == ControlKind::Label) check(static_cast<const Label&>(c), static_cast<const Label&>(c).Caption);
-        if (ref.kind == ControlKind::TextBox) check(static_cast<const TextBox&>(c), static_cast<const TextBox&>(c).Text);
+        if (ref.kind == ControlKind::TextBox)
+            check(static_cast<const TextBox&>(c), static_cast<const TextBox&>(c).Text);
     }
     return out;
 }
@@ -60,7 +65,8 @@ std::vector<std::string> textsOutOfTheirBoxes(const Form& form) {
 }  // namespace
 
 TEST(ScreenFitting, EveryTextStaysInsideItsBoxOnCommonScreens) {
-    for (auto [width, height] : {std::pair{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160}}) {
+    for (auto [width, height] :
+         {std::pair{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160}}) {
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
         HeadlessPlatform hp;
         hp.display.screenSize = {width * kTwipsPerPixel, height * kTwipsPerPixel};

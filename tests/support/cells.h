@@ -52,8 +52,7 @@ void setSwitches(ControlArray<C>& a, int lo, int hi, bool on) {
 }
 
 // Leaves exactly the given module rows of one list on, keeping its count right.
-inline void onlyModules(ControlArray<Label>& list, ControlArray<Label>& weights, std::vector<int> rows,
-                        int poolSize) {
+inline void onlyModules(ControlArray<Label>& list, ControlArray<Label>& weights, std::vector<int> rows, int poolSize) {
     setSwitches(list, 1, 13, false);
     for (int r : rows) list[r].BackColor = ColoreAcceso;
     weights[25].Caption = std::to_string(rows.size());

@@ -35,8 +35,8 @@ fs::path makeDataTree(const fs::path& folder) {
     fs::path tree = folder / "Kelo 2020";
     for (const char* sub : {"Grafica", "Suoni", "Kelo", "Dati", "Impostazioni", "Melodie"})
         fs::create_directories(tree / sub);
-    for (const char* picture : {"Splash Kelo.jpg", "Kelo-trundo 2020.jpg", "Kelo.jpg", "chiave.jpg", "tempo.jpg",
-                                "vuoto.jpg", "pausa.jpg"})
+    for (const char* picture :
+         {"Splash Kelo.jpg", "Kelo-trundo 2020.jpg", "Kelo.jpg", "chiave.jpg", "tempo.jpg", "vuoto.jpg", "pausa.jpg"})
         std::ofstream(tree / "Grafica" / picture) << "";
     for (std::string_view pitch : kPitchNames)
         for (const char* shape : {"1", "2", "3", "4", "1p", "c"})

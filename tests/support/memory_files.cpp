@@ -18,7 +18,8 @@ std::optional<std::string> MemoryFiles::moveAside(std::string_view dataPath, std
     auto it = files.find(dataPath);
     if (it == files.end()) return std::nullopt;
     std::string aside = std::string(dataPath) + std::string(suffix);
-    for (int n = 2; files.contains(aside); ++n) aside = std::string(dataPath) + std::string(suffix) + "." + std::to_string(n);
+    for (int n = 2; files.contains(aside); ++n)
+        aside = std::string(dataPath) + std::string(suffix) + "." + std::to_string(n);
     files.emplace(aside, std::move(it->second));
     files.erase(it);
     return aside;

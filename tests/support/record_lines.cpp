@@ -44,8 +44,9 @@ std::string firstDifference(const Lines& got, const Lines& want, int perRecord) 
         const std::string g = i < got.size() ? got[i] : "(none)", w = i < want.size() ? want[i] : "(none)";
         if (g == w) continue;
         const int n = static_cast<int>(i);
-        return (perRecord ? "record " + std::to_string(n / perRecord + 1) + ", line " + std::to_string(n % perRecord + 1)
-                          : "line " + std::to_string(n + 1)) +
+        return (perRecord
+                    ? "record " + std::to_string(n / perRecord + 1) + ", line " + std::to_string(n % perRecord + 1)
+                    : "line " + std::to_string(n + 1)) +
                ": " + g + " instead of " + w;
     }
     return "";

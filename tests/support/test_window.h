@@ -14,11 +14,11 @@
 namespace kelo::support {
 
 struct WindowOptions {
-    uint64_t seed = 1;                // of the generator behind the values a test pushes
-    TimeOfDay clock = {10, 17, 42};   // the time of day of every draw
-    bool factory = false;             // the factory settings instead of the design values
-    bool filesInMemory = false;       // files in `memory` instead of on disk under `folder`
-    std::filesystem::path folder;     // the working folder of files on disk
+    uint64_t seed = 1;               // of the generator behind the values a test pushes
+    TimeOfDay clock = {10, 17, 42};  // the time of day of every draw
+    bool factory = false;            // the factory settings instead of the design values
+    bool filesInMemory = false;      // files in `memory` instead of on disk under `folder`
+    std::filesystem::path folder;    // the working folder of files on disk
 };
 
 struct TestWindow {

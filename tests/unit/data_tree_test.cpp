@@ -59,7 +59,10 @@ struct Wav {
 // The tool and espeak-ng both write the plain 44-byte header of 16-bit PCM, little-endian as this machine.
 Wav readWav(const std::string& relative) {
     const std::string b = readFile(kTree / relative);
-    auto le = [&](std::size_t at, int bytes) { uint32_t v = 0; return std::memcpy(&v, &b[at], bytes), v; };
+    auto le = [&](std::size_t at, int bytes) {
+        uint32_t v = 0;
+        return std::memcpy(&v, &b[at], bytes), v;
+    };
     Wav w;
     const bool plain = b.size() >= 44 && !b.compare(0, 4, "RIFF") && !b.compare(8, 8, "WAVEfmt ") &&
                        !b.compare(36, 4, "data") && le(20, 2) == 1 && le(34, 2) == 16;
@@ -141,15 +144,18 @@ TEST(DataTree, ScorePicturesShareOneStaffWhereNotesSitOnTheirLinesAndSpaces) {
         EXPECT_NEAR((top + bottom) / 2.0, y, 0.2 * space) << kelo::kPitchNames[p] << " whole note";
         EXPECT_NEAR(bottom - top, space, 0.25 * space) << kelo::kPitchNames[p] << " whole note";
         const auto [qTop, qBottom] = newInk(picture(notePicture(p, "1")), empty);
-        if (p < 7) EXPECT_TRUE(qTop < y - 2.5 * space && qBottom < y + space) << kelo::kPitchNames[p] << " stem up";
-        else EXPECT_TRUE(qBottom > y + 2.5 * space && qTop > y - space) << kelo::kPitchNames[p] << " stem down";
+        if (p < 7)
+            EXPECT_TRUE(qTop < y - 2.5 * space && qBottom < y + space) << kelo::kPitchNames[p] << " stem up";
+        else
+            EXPECT_TRUE(qBottom > y + 2.5 * space && qTop > y - space) << kelo::kPitchNames[p] << " stem down";
     }
 }
 
 // The program stretches these into their boxes.
 TEST(DataTree, DesignedPicturesFitTheirBoxes) {
     for (auto [name, ratio, minWidth] : {std::tuple{"Splash Kelo.jpg", 1024.0 / 768, 1},
-                                         {"Kelo-trundo 2020.jpg", 2775.0 / 615, 185}, {"Kelo.jpg", 1.0, 49}}) {
+                                         {"Kelo-trundo 2020.jpg", 2775.0 / 615, 185},
+                                         {"Kelo.jpg", 1.0, 49}}) {
         const QImage p = picture(name);
         EXPECT_TRUE(std::abs(p.width() / (p.height() * ratio) - 1) < 0.01 && p.width() >= minWidth) << name;
     }
@@ -164,7 +170,8 @@ TEST(DataTree, NoteSamplesSoundTheirPitchesInTune) {
         ASSERT_GE(w.seconds(), 6.6) << name;  // a whole note at the slowest tempo
         expectLevel(w, name, 0.25, 0.6, 0.015, 0.12);
         // Playback timing counts on the attack in the first 10 ms.
-        const auto attack = std::find_if(w.mono.begin(), w.mono.end(), [&](double v) { return std::abs(v) > 0.05 * w.peak; });
+        const auto attack =
+            std::find_if(w.mono.begin(), w.mono.end(), [&](double v) { return std::abs(v) > 0.05 * w.peak; });
         EXPECT_LT(attack - w.mono.begin(), 441) << name;
         // Within a fifth either side the fundamental is strongest, and a quarter semitone off is weaker.
         int strongest = keys[p] - 7;
@@ -203,8 +210,10 @@ TEST(DataTree, ChordSamplesHoldTheirChordsBelowTheMelody) {
         for (int pc : tones) weakest = std::min(weakest, classes[pc]);
         EXPECT_GT(weakest, 30 * background) << file;
         for (auto [pc, pw] : classes) EXPECT_TRUE(tones.count(pc) || 5 * pw < weakest) << file << " pitch class " << pc;
-        const double loudest = std::max_element(power.begin(), power.end(), [](auto a, auto b) { return a.second < b.second; })->second;
-        const int lowest = std::find_if(power.begin(), power.end(), [&](auto kp) { return kp.second > 0.1 * loudest; })->first;
+        const double loudest =
+            std::max_element(power.begin(), power.end(), [](auto a, auto b) { return a.second < b.second; })->second;
+        const int lowest =
+            std::find_if(power.begin(), power.end(), [&](auto kp) { return kp.second > 0.1 * loudest; })->first;
         EXPECT_EQ(lowest % 12, bass) << file << " lowest key " << lowest;
         EXPECT_GE(lowest, 36) << file;
     }
@@ -234,13 +243,15 @@ TEST(DataTree, TheToolKeepsTheUsersFilesAndWritesTheSameBytesEveryRun) {
                                                       {kelo::kMarkerFile, "edited by the user\r\n"}};
     fs::create_directories(root / "Dati");
     for (const auto& [name, text] : users) std::ofstream(root / "Dati" / name, std::ios::binary) << text;
-    const std::string command = "\"" KELO_DATATREE_TOOL "\" \"" + scratch.string() + "\" >\"" + log.string() + "\" 2>&1";
+    const std::string command =
+        "\"" KELO_DATATREE_TOOL "\" \"" + scratch.string() + "\" >\"" + log.string() + "\" 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << readFile(log);
     EXPECT_EQ(readFile(log).find("fluidsynth"), std::string::npos) << "FluidSynth complained:\n" << readFile(log);
     for (const auto& [name, text] : users) EXPECT_EQ(readFile(root / "Dati" / name), text);
     for (const char* folder : {"Impostazioni", "Melodie"}) EXPECT_TRUE(fs::is_directory(root / folder)) << folder;
     EXPECT_TRUE(fs::is_regular_file(kTree / "Dati" / kelo::kMarkerFile));
-    for (const char* file : {"Grafica/SOL 1.jpg", "Suoni/05 FA.wav", "Suoni/SOL7.wav", "Kelo/Allarme.wav", "Kelo/Kelo13 Addio.wav"})
+    for (const char* file :
+         {"Grafica/SOL 1.jpg", "Suoni/05 FA.wav", "Suoni/SOL7.wav", "Kelo/Allarme.wav", "Kelo/Kelo13 Addio.wav"})
         EXPECT_TRUE(readFile(root / file) == readFile(kTree / file)) << file << " differs from the build's";
     fs::remove_all(scratch);
 }

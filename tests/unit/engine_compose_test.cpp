@@ -124,8 +124,8 @@ TEST(ComposeDriver, StopsPlaybackAndPreparesTheWindowForTheReveal) {
     frmKeloTrundo15& f = w.f;
     f.lblPulsante[7].BackColor = ColoreSpento;  // no comment
     // A piece under way, with its chord names printed and the help text shown.
-    Label* counters[] = {&f.lblStepAudio, &f.lblIndiceAcc, &f.lblCoeffAcc, &f.lblCommandPrec, &f.lblCoeff,
-                         &f.lblRipetizioni};
+    Label* counters[] = {&f.lblStepAudio,   &f.lblIndiceAcc, &f.lblCoeffAcc,
+                         &f.lblCommandPrec, &f.lblCoeff,     &f.lblRipetizioni};
     for (Label* c : counters) c->Caption = "7";
     f.TmrAudio.SetEnabled(true);
     f.TmrReplay.SetEnabled(true);
@@ -186,7 +186,8 @@ TEST(NestedRestart, StopsWithAClearErrorWhenThePoolsCannotGiveFourPairs) {
         TestWindow w;
         onlyModules(w.f.lblModulo, w.f.lblFreqInc, {2, 3, 4, 5}, 1);
         onlyModules(w.f.lblModuloB, w.f.lblFreIncB, {2, 3, 4, 5}, secondPool);
-        EXPECT_TRUE(raises(ErrorCode::InvalidCall, [&] { cmdIncisi_Click(w.f); }, why));
+        EXPECT_TRUE(raises(
+            ErrorCode::InvalidCall, [&] { cmdIncisi_Click(w.f); }, why));
         w.f.lblFreqInc[26].Caption = w.f.lblFreIncB[26].Caption = "4";
         for (int i = 0; i < 200; ++i) ASSERT_NO_THROW(cmdIncisi_Click(w.f)) << why;
     }

@@ -6,14 +6,13 @@
 #include "engine/harmony.h"
 #include "engine/song_form.h"
 #include "engine/weighted_draw.h"
+#include "model/random_draw.h"
 #include "support/cells.h"
 #include "support/raises.h"
 #include "support/test_window.h"
-#include "model/random_draw.h"
 
 using namespace kelo;
 using namespace kelo::support;
-
 
 // A row for each way the rule can go wrong: a floor, the wrapping of a negative value
 // into 1..K, the clock term of each variant, the clock read at every draw.
@@ -101,7 +100,9 @@ TEST(DrawWithoutWeight, StopsWithAnErrorNamingTheTable) {
             TestWindow w({.seed = seed});
             prepare(w.f);
             auto before = settingsSnapshot(w.f);
-            EXPECT_TRUE(raises(ErrorCode::InvalidCall, [&] { cmdIncisi_Click(w.f); }, table)) << table;
+            EXPECT_TRUE(raises(
+                ErrorCode::InvalidCall, [&] { cmdIncisi_Click(w.f); }, table))
+                << table;
             EXPECT_EQ(settingsSnapshot(w.f), before) << table;
         }
 

@@ -1,7 +1,7 @@
 // The developer runs of the hidden panels: the statistics of the module pools, the
 // batch self-test, and the buttons that run one stage alone.
-#include "support/raises.h"
 #include "player_test_support.h"
+#include "support/raises.h"
 
 using namespace kelo;
 using namespace kelo::playertest;
@@ -59,16 +59,30 @@ TEST_F(Runs, AWeightTotalOfZeroEndsEveryRunWithTheClearError) {
     for (const auto& [weights, count, start] : cases) {
         for (int i = 1; i <= count; ++i) weights[i].Caption = "0";
         raiseClick(start);
-        EXPECT_TRUE(support::raises(ErrorCode::InvalidCall, [&] { p.hp.advance(50); }, "nothing can be drawn"));
+        EXPECT_TRUE(support::raises(
+            ErrorCode::InvalidCall, [&] { p.hp.advance(50); }, "nothing can be drawn"));
         raiseClick(start);
     }
 }
 
 TEST_F(Runs, EveryStageButtonRunsAloneBeforeAnyMelodyWithoutEndingTheProgram) {
-    Control* buttons[] = {&f.cmdScegliInciso, &f.cmdScegliInciso2, &f.Command1, &f.Command4, &f.cmdScegliPrimiModuli2,
-                          &f.cmdTuttieQuattro, &f.cmdAssegnaModuli, &f.cmdScegliArmonie, &f.cmdScegliCadenza,
-                          &f.cmdRicercaNotePerno, &f.cmdTrovaNotePerno, &f.cmdScegliCollegamento,
-                          &f.cmdScegliCollegamento2, &f.cmdSelezionaModuli, &f.cmdScegliPrimiModuli,
-                          &f.cmdScegliPrimiModuli2, &f.cmdAssegnaModuli, &f.cmdTuttieQuattro};
+    Control* buttons[] = {&f.cmdScegliInciso,
+                          &f.cmdScegliInciso2,
+                          &f.Command1,
+                          &f.Command4,
+                          &f.cmdScegliPrimiModuli2,
+                          &f.cmdTuttieQuattro,
+                          &f.cmdAssegnaModuli,
+                          &f.cmdScegliArmonie,
+                          &f.cmdScegliCadenza,
+                          &f.cmdRicercaNotePerno,
+                          &f.cmdTrovaNotePerno,
+                          &f.cmdScegliCollegamento,
+                          &f.cmdScegliCollegamento2,
+                          &f.cmdSelezionaModuli,
+                          &f.cmdScegliPrimiModuli,
+                          &f.cmdScegliPrimiModuli2,
+                          &f.cmdAssegnaModuli,
+                          &f.cmdTuttieQuattro};
     for (Control* b : buttons) EXPECT_NO_THROW(raiseClick(*b)) << b->Name;
 }

@@ -1,7 +1,6 @@
 // The composition stages one at a time, on melodies set up by hand.
 #include <gtest/gtest.h>
 
-
 #include "app/compose_button.h"
 #include "engine/harmony.h"
 #include "engine/melodic_links.h"
@@ -9,10 +8,10 @@
 #include "engine/rhythm_modules.h"
 #include "engine/song_form.h"
 #include "engine/tempo.h"
+#include "presets/link_presets.h"
 #include "support/cells.h"
 #include "support/raises.h"
 #include "support/test_window.h"
-#include "presets/link_presets.h"
 
 using namespace kelo;
 using namespace kelo::support;
@@ -92,7 +91,7 @@ TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAfterTheFourthPairStartsOverAn
     poolOfOne(w.f);
     Command1_Click(w.f);
     for (int t = 0; t < 100; ++t) w.hp.random.push({uFor(5, 40)});  // every try on the first candidate
-    w.hp.random.push({0.5f});                                         // the pool members' own draw
+    w.hp.random.push({0.5f});                                       // the pool members' own draw
     ScegliModuloA(w.f);
     EXPECT_EQ(w.f.lblModuloScelto[1].Caption + "|" + w.f.lblScegliModulo[14].Caption, "RP RP|RP RP");
     EXPECT_EQ(w.f.lblContaModuli.Caption + " " + w.f.lblGigio.Caption, "1 100");
@@ -110,7 +109,8 @@ TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAfterTheFourthPairStartsOverAn
     poolOfOne(w.f);  // an empty pool is a clear error
     w.f.lblScegliModulo[4].BackColor = ColoreSpento;
     Command1_Click(w.f);
-    EXPECT_TRUE(raises(ErrorCode::InvalidCall, [&] { ScegliModuloA(w.f); }, "lblFreqInc"));
+    EXPECT_TRUE(raises(
+        ErrorCode::InvalidCall, [&] { ScegliModuloA(w.f); }, "lblFreqInc"));
 }
 
 // Every row of the code table, at a half-bar where the code is due (a chord change,
@@ -122,14 +122,21 @@ TEST(Accompaniment, EveryChordAndPivotGivesTheCodeOfItsDraw) {
     const struct {
         const char *chord, *pivot;
         Codes codes;
-    } rows[] = {{"DO+", "DO", doTonic},  {"DO+", "do'", doTonic},
+    } rows[] = {{"DO+", "DO", doTonic},
+                {"DO+", "do'", doTonic},
                 {"DO+", "MI", {"4", "4", "2", "2", "2", "2"}},
                 {"DO+", "SOL", {"3", "3", "2", "2", "2", "2"}},
-                {"SOL+", "SOL", sol},    {"SOL+", "RE", sol},    {"SOL+", "re'", sol},
-                {"SOL+", "si", {"9", "9", "9", "9", "9", "9"}}, {"SOL+", "SI", {"9", "9", "9", "9", "9", "9"}},
-                {"FA+", "FA", fa},       {"FA+", "DO", fa},      {"FA+", "do'", fa},
+                {"SOL+", "SOL", sol},
+                {"SOL+", "RE", sol},
+                {"SOL+", "re'", sol},
+                {"SOL+", "si", {"9", "9", "9", "9", "9", "9"}},
+                {"SOL+", "SI", {"9", "9", "9", "9", "9", "9"}},
+                {"FA+", "FA", fa},
+                {"FA+", "DO", fa},
+                {"FA+", "do'", fa},
                 {"FA+", "LA", {"5", "5", "5", "5", "5", "5"}},
-                {"DO+", "LA", none},     {"FA+", "", none}};
+                {"DO+", "LA", none},
+                {"FA+", "", none}};
     for (const auto& row : rows)
         for (int r = 1; r <= 6; ++r) {
             TestWindow w({.clock = {0, 0, 0}});
@@ -249,8 +256,8 @@ TEST(LinkCases, LoadOnlyAnExactCaseNumber) {
 TEST(Tempo, EveryLevelHasItsIntervalAndEveryDrawItsLevel) {
     const int ms[17] = {600, 600, 522, 455, 396, 345, 300, 261, 227, 198, 172, 150, 131, 114, 99, 86, 75};
     for (int level = 0; level <= 17; ++level) EXPECT_EQ(tempoInterval(level), ms[std::clamp(level, 1, 16)]) << level;
-    const std::pair<int, int> lastDraw[] = {{1, 15}, {3, 14},  {6, 13},  {10, 12}, {15, 11}, {21, 10}, {28, 9},
-                                            {35, 8}, {41, 7}, {46, 6}, {50, 5}, {53, 4},  {55, 3},  {56, 2}};
+    const std::pair<int, int> lastDraw[] = {{1, 15}, {3, 14}, {6, 13}, {10, 12}, {15, 11}, {21, 10}, {28, 9},
+                                            {35, 8}, {41, 7}, {46, 6}, {50, 5},  {53, 4},  {55, 3},  {56, 2}};
     TestWindow w({.clock = {0, 0, 0}});
     for (int r = 1, row = 0; r <= 56; ++r) {
         if (r > lastDraw[row].first) ++row;

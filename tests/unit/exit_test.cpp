@@ -1,10 +1,11 @@
+#include "app/exit.h"
+
 #include <filesystem>
 
-#include "app/exit.h"
 #include "model/colours.h"
+#include "player_test_support.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
-#include "player_test_support.h"
 
 using namespace kelo;
 

@@ -42,19 +42,31 @@ void onlyCadences(frmKeloTrundo15& f, std::vector<int> on) {
 
 const Scenario kScenarios[] = {
     {"factory", true, 102, {10, 17, 42}, 5, [](frmKeloTrundo15&) {}},
-    {"random-tempo-copy-always", true, 211, {21, 48, 7}, 6,
+    {"random-tempo-copy-always",
+     true,
+     211,
+     {21, 48, 7},
+     6,
      [](frmKeloTrundo15& f) {
          f.lblPulsante[5].BackColor = ColoreAcceso;  // "Random"
          f.lblRip.Caption = "16";
          onlyCadences(f, {1, 2, 3, 6, 7, 9, 10});
      }},
-    {"whole-notes-no-copy", true, 112, {3, 0, 59}, 6,
+    {"whole-notes-no-copy",
+     true,
+     112,
+     {3, 0, 59},
+     6,
      [](frmKeloTrundo15& f) {
          onlyCadences(f, {4, 5, 8, 11, 12, 13});
          f.lblFreqInc[1].Caption = f.lblFreIncB[1].Caption = "16";  // module "4"
-         f.lblFreqIncisi[0].BackColor = ColoreSpento;                 // "Copy"
+         f.lblFreqIncisi[0].BackColor = ColoreSpento;               // "Copy"
      }},
-    {"design-values-random-tempo", false, 132, {0, 59, 30}, 4,
+    {"design-values-random-tempo",
+     false,
+     132,
+     {0, 59, 30},
+     4,
      [](frmKeloTrundo15& f) { f.lblPulsante[5].BackColor = ColoreAcceso; }},
 };
 

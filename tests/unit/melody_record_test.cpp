@@ -1,7 +1,8 @@
 // The melody record and the settings profile through the "MELODIE" and "DATI"
 // buttons: what a save writes, what a load accepts, refuses, and changes.
-#include "player/melody_files.h"
 #include "player/melody_record.h"
+
+#include "player/melody_files.h"
 #include "player_test_support.h"
 #include "support/record_lines.h"
 
@@ -46,14 +47,14 @@ const std::string kGolden =
     "\"DO SOL SOL DO\"\r\n\"ABAC\"\r\n\"A\"\r\n\"B\"\r\n\"A\"\r\n\"C\"\r\n"
     "\"1\"\r\n\"\"\r\n\"13\"\r\n\"14\"\r\n\"15\"\r\n\"16\"\r\n\"17\"\r\n\"18\"\r\n\"19\"\r\n\"\"\r\n\"2\"\r\n\"\"\r\n"
     "\"\"\r\n\"12\"\r\n\"9\"\r\n\"1\"\r\n"
-    "\"4\"\r\n\"2 2\"\r\n\"2 1 1\"\r\n\"RP 2\"\r\n" + rep(4, "\"1 1 1 1\"\r\n") +
-    "\"3\"\r\n\"0\"\r\n\"1\"\r\n\"RP\"\r\n" + rep(12, "\"1 1\"\r\n") +
+    "\"4\"\r\n\"2 2\"\r\n\"2 1 1\"\r\n\"RP 2\"\r\n" +
+    rep(4, "\"1 1 1 1\"\r\n") + "\"3\"\r\n\"0\"\r\n\"1\"\r\n\"RP\"\r\n" + rep(12, "\"1 1\"\r\n") +
     "\"DO\"\r\n\"\"\r\n\"RE\"\r\n\"SOL\"\r\n" + rep(12, "\"FA\"\r\n") +
     "\"DO\"\r\n\"\"\r\n\"\"\r\n\"MI\"\r\n\"\"\r\n\"RE\"\r\n\"SOL\"\r\n\"LA\"\r\n" + rep(12, "\"FA\"\r\n\"SOL\"\r\n") +
     "\"DO\"\r\n\"-\"\r\n\"-\"\r\n\"MI\"\r\n" + rep(4, "\"-\"\r\n") + "\"\"\r\n\"\"\r\n\"RE\"\r\n\"-\"\r\n" +
     "\"SOL\"\r\n\"-\"\r\n\"-\"\r\n\"LA\"\r\n" + rep(12, "\"FA\"\r\n\"-\"\r\n\"SOL\"\r\n\"-\"\r\n") +
-    "\"DO+\"\r\n\"DO+\"\r\n\"SOL+\"\r\n\"SOL+\"\r\n" + rep(12, "\"FA+\"\r\n") +
-    rep(2, "#TRUE#\r\n#FALSE#\r\n") + "#TRUE#\r\n" + rep(10, "#FALSE#\r\n") + "#TRUE#\r\n" + "\"m\"\r\n";
+    "\"DO+\"\r\n\"DO+\"\r\n\"SOL+\"\r\n\"SOL+\"\r\n" + rep(12, "\"FA+\"\r\n") + rep(2, "#TRUE#\r\n#FALSE#\r\n") +
+    "#TRUE#\r\n" + rep(10, "#FALSE#\r\n") + "#TRUE#\r\n" + "\"m\"\r\n";
 
 std::string lfOnly(const std::string& s) {
     std::string out;
@@ -109,15 +110,22 @@ TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddG
         std::string content;
         int line;  // 0: it loads; -1: too large to be read
     } cases[] = {
-        {2, "empty", "", 1}, {2, "short", edited({}, 196), 197},
-        {2, "unclosed quote", edited({{37, "\"3"}}), 37}, {2, "a flag for the title", edited({{1, "#TRUE#"}}), 1},
-        {2, "tempo level", edited({{3, "\"17\""}}), 3}, {2, "user's interval", edited({{4, "\"0\""}}), 4},
-        {2, "interval in quotes", edited({{5, "\"345\""}}), 5}, {2, "interval", edited({{5, "40000"}}), 5},
-        {2, "Random colour", edited({{6, "255"}}), 6}, {2, "no melody", edited({{12, "\"\""}}), 12},
+        {2, "empty", "", 1},
+        {2, "short", edited({}, 196), 197},
+        {2, "unclosed quote", edited({{37, "\"3"}}), 37},
+        {2, "a flag for the title", edited({{1, "#TRUE#"}}), 1},
+        {2, "tempo level", edited({{3, "\"17\""}}), 3},
+        {2, "user's interval", edited({{4, "\"0\""}}), 4},
+        {2, "interval in quotes", edited({{5, "\"345\""}}), 5},
+        {2, "interval", edited({{5, "40000"}}), 5},
+        {2, "Random colour", edited({{6, "255"}}), 6},
+        {2, "no melody", edited({{12, "\"\""}}), 12},
         {2, "accompaniment", edited({{20, "\"20\""}}), 20},
         {2, "accompaniment with a zero", edited({{20, "\"08\""}}), 20},
-        {2, "rhythm code", edited({{40, "\"2 2\""}}), 40}, {2, "pivot", edited({{55, "\"Do\""}}), 55},
-        {2, "pitch", edited({{69, "\"Do\""}}), 69}, {2, "step", edited({{101, "\"x\""}}), 101},
+        {2, "rhythm code", edited({{40, "\"2 2\""}}), 40},
+        {2, "pivot", edited({{55, "\"Do\""}}), 55},
+        {2, "pitch", edited({{69, "\"Do\""}}), 69},
+        {2, "step", edited({{101, "\"x\""}}), 101},
         {2, "flag in quotes", edited({{181, "\"#TRUE#\""}}), 181},
         {2, "byte-order mark, LF only, blank lines after", "\xEF\xBB\xBF" + lfOnly(edited({})) + "\n \n\t\n", 0},
         {2, "a value after the last", edited({}) + "\r\n\"more\"\r\n", 199},
@@ -126,7 +134,8 @@ TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddG
         {4, "short profile", factoryRecordWith({}, 1299), 1300},
         {4, "malformed profile", factoryRecordWith({{57, "\"16"}}), 57},
         {4, "profile fine up to its last line", factoryRecordWith({{1, "\"parziale\""}, {1300, "\"17\""}}), 1300},
-        {4, "byte-order mark, LF only, Windows-1252", "\xEF\xBB\xBF" + lfOnly(factoryRecordWith({{1, "\"Citt\xE0\""}})), 0},
+        {4, "byte-order mark, LF only, Windows-1252", "\xEF\xBB\xBF" + lfOnly(factoryRecordWith({{1, "\"Citt\xE0\""}})),
+         0},
     };
     awkwardMelody(f);
     const fs::path file = p.dir / "altro nome.txt";
@@ -160,11 +169,17 @@ TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddG
 // in the save dialog.
 TEST(MelodyFileName, KeepsTheTitleInsideTheFolder) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Canto d'amore", "Canto d'amore.txt"}, {"../../etc/passwd", "etc passwd.txt"},
-        {"a\\b\r\nc\x7F", "a b  c.txt"},        {" .. ", "Kelo 2020.txt"},
-        {"", "Kelo 2020.txt"},                  {"Canto.txt", "Canto.txt"}, {"C'era una volta... ", "C'era una volta....txt"},
-        {"x\xC2\x85y", "x y.txt"},              {rep(100, "è"), rep(60, "è") + ".txt"},
-        {"Ciao \"mondo\"", "Ciao mondo.txt"},   {"<Sì>: a|b? *", "Sì a b.txt"},
+        {"Canto d'amore", "Canto d'amore.txt"},
+        {"../../etc/passwd", "etc passwd.txt"},
+        {"a\\b\r\nc\x7F", "a b  c.txt"},
+        {" .. ", "Kelo 2020.txt"},
+        {"", "Kelo 2020.txt"},
+        {"Canto.txt", "Canto.txt"},
+        {"C'era una volta... ", "C'era una volta....txt"},
+        {"x\xC2\x85y", "x y.txt"},
+        {rep(100, "è"), rep(60, "è") + ".txt"},
+        {"Ciao \"mondo\"", "Ciao mondo.txt"},
+        {"<Sì>: a|b? *", "Sì a b.txt"},
     };
     for (const auto& [title, name] : cases) EXPECT_EQ(NomeFileMelodia(title), name) << title;
 }

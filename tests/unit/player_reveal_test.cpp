@@ -37,9 +37,9 @@ TEST_F(Reveal, DrawsOnePictureForEveryCodeAndPitchEmptyStaffForTheUnknownAndNoth
     const std::string grafica = "Kelo 2020\\Grafica\\";
     // Each box: a note shape of the slot's pitch, or the picture itself.
     const std::array<const char*, 3> cases[] = {
-        {"0", "vuoto.jpg", "vuoto.jpg"}, {"1", "vuoto.jpg", "1"},   {"2", "2", "vuoto.jpg"},
-        {"3", "3", "vuoto.jpg"},         {"4", "4", "vuoto.jpg"},   {"RP", "1p", "c"},
-        {"1 P", "1", "pausa.jpg"},       {"P 1", "pausa.jpg", "1"}, {"1 1", "1", "1"},
+        {"0", "vuoto.jpg", "vuoto.jpg"},  {"1", "vuoto.jpg", "1"},   {"2", "2", "vuoto.jpg"},
+        {"3", "3", "vuoto.jpg"},          {"4", "4", "vuoto.jpg"},   {"RP", "1p", "c"},
+        {"1 P", "1", "pausa.jpg"},        {"P 1", "pausa.jpg", "1"}, {"1 1", "1", "1"},
         {"2 2", "vuoto.jpg", "vuoto.jpg"}};
     std::vector<std::string> pitches(kPitchNames.begin(), kPitchNames.end());
     pitches.insert(pitches.end(), {"", "Sol"});
@@ -47,7 +47,8 @@ TEST_F(Reveal, DrawsOnePictureForEveryCodeAndPitchEmptyStaffForTheUnknownAndNoth
         for (const std::string& pitch : pitches) {
             auto expected = [&](std::string box) {
                 if (box.ends_with(".jpg")) return grafica + box;
-                return grafica + (pitchNumber(pitch) ? pitch + (pitch == "si" ? "_" : " ") + box + ".jpg" : "vuoto.jpg");
+                return grafica +
+                       (pitchNumber(pitch) ? pitch + (pitch == "si" ? "_" : " ") + box + ".jpg" : "vuoto.jpg");
             };
             setColumn(f.lblMelos, "||||" + pitch + "|" + pitch);
             f.lblDueQuarti[3].Caption = code;
@@ -112,7 +113,9 @@ TEST_F(Reveal, ALoadedMelodyKeepsItsOwnTitleAndMarksAndABrokenFileLeavesAGapName
         EXPECT_EQ(f.ImgNota[2].Picture.ends_with("vuoto.jpg"), std::string(c.file).ends_with(".jpg"));
         ASSERT_EQ(p.hp.display.messages.size(), 1u);
         const std::string& said = p.hp.display.messages[0];
-        EXPECT_TRUE(said.find(c.said) != std::string::npos && said.find(path.substr(path.rfind('\\') + 1)) != std::string::npos) << said;
+        EXPECT_TRUE(said.find(c.said) != std::string::npos &&
+                    said.find(path.substr(path.rfind('\\') + 1)) != std::string::npos)
+            << said;
         ASSERT_TRUE(deliverClick(f.lblPulsante[3]));  // stopped for the next case
     }
 }

@@ -60,13 +60,16 @@ TEST_F(Playback, APieceIsSixtyEightTicksChordBeforeNoteWithOneLightPerNoteSlot) 
     EXPECT_EQ(soundsSince(from), e);
     EXPECT_FALSE(f.TmrAudio.Enabled() || f.TmrReplay.Enabled());
     EXPECT_TRUE(f.lblPuls[1].Enabled && f.lblPulsante[1].Enabled);
-    EXPECT_EQ(f.lblPulsante[3].Caption + f.lblStepAudio.Caption + f.lblCoeff.Caption + f.lblCommandPrec.Caption, ">000");
+    EXPECT_EQ(f.lblPulsante[3].Caption + f.lblStepAudio.Caption + f.lblCoeff.Caption + f.lblCommandPrec.Caption,
+              ">000");
 }
 
 TEST_F(Playback, EachRepeatModeReplaysAfterASecondStopsOrComposesTheNextMelody) {
-    const std::pair<const char*, const char*> modes[] = {
-        {"Singolo", "stop"}, {"Bis", "replay stop"}, {"Ripeti", "replay replay replay"},
-        {"Singolo e >", "compose"}, {"Bis e >", "replay compose"}};
+    const std::pair<const char*, const char*> modes[] = {{"Singolo", "stop"},
+                                                         {"Bis", "replay stop"},
+                                                         {"Ripeti", "replay replay replay"},
+                                                         {"Singolo e >", "compose"},
+                                                         {"Bis e >", "replay compose"}};
     for (const auto& [mode, ends] : modes) {
         f.lblPulsante[0].Caption = mode;
         melody("1 1|2|2|2|2|2|2|2|2|2|2|2|2|2|2|2", "re'|DO|DO");
@@ -82,7 +85,7 @@ TEST_F(Playback, EachRepeatModeReplaysAfterASecondStopsOrComposesTheNextMelody) 
             p.hp.advance(1);
         }
         EXPECT_EQ(seen, ends) << mode;
-        p.hp.advance(16 * 105);                                // a new melody's reveal
+        p.hp.advance(16 * 105);                             // a new melody's reveal
         if (f.TmrAudio.Enabled()) press(f.lblPulsante[3]);  // and its playback, stopped
     }
 }
@@ -140,7 +143,8 @@ TEST_F(Playback, TheOptionLabelButtonsSwitchAtRest) {
         f.lblVeloc[4].Caption = user;
         press(f.lblPulsante[5]);
         press(f.lblPulsante[5]);
-        EXPECT_EQ(f.lblVeloc[0].Caption + " " + std::to_string(f.TmrAudio.Interval()), level + (" " + std::to_string(interval)));
+        EXPECT_EQ(f.lblVeloc[0].Caption + " " + std::to_string(f.TmrAudio.Interval()),
+                  level + (" " + std::to_string(interval)));
     }
     f.lblInciso[27].Caption.clear();  // no melody yet: play does nothing
     press(f.lblPulsante[3]);

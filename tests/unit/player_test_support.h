@@ -8,18 +8,18 @@
 #include <optional>
 #include <string>
 
-#include "support/cells.h"
-#include "support/test_window.h"
 #include "platform/dispatch.h"
+#include "support/cells.h"
 #include "support/headless_program.h"
+#include "support/test_window.h"
 #include "support/window_snapshot.h"
 
 namespace kelo::playertest {
 
 namespace fs = std::filesystem;
+using kelo::support::readFile;
 using support::joined;
 using support::setColumn;
-using kelo::support::readFile;
 
 struct Player : ::testing::Test {
     support::HeadlessProgram p{"player"};

@@ -22,9 +22,12 @@ TEST_F(Records, ACancelOnlyGivesTheButtonBackAndEachDialogOpensInItsFolder) {
     for (int i = 1; i <= 4; ++i) press(i, std::nullopt);
     std::string asked;
     for (const DialogRequest& r : p.hp.dialogs.requests)
-        asked += r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s\n" : "o\n");
-    const std::string melody = kFiltroTesto + std::string("|Kelo 2020\\Melodie\\|Kelo 2020\\Melodie\\Città d'oro – Var. 2.txt|2");
-    const std::string profile = kFiltroTesto + std::string("|Kelo 2020\\Impostazioni\\|Kelo 2020\\Impostazioni\\Nuova.txt|2");
+        asked +=
+            r.filter + "|" + r.initDir + "|" + r.fileName + "|" + std::to_string(r.flags) + (r.save ? "s\n" : "o\n");
+    const std::string melody =
+        kFiltroTesto + std::string("|Kelo 2020\\Melodie\\|Kelo 2020\\Melodie\\Città d'oro – Var. 2.txt|2");
+    const std::string profile =
+        kFiltroTesto + std::string("|Kelo 2020\\Impostazioni\\|Kelo 2020\\Impostazioni\\Nuova.txt|2");
     EXPECT_EQ(asked, melody + "s\n" + melody + "o\n" + profile + "s\n" + profile + "o\n");
     EXPECT_EQ(state(), before);
     EXPECT_TRUE(fs::is_empty(melodie) && fs::is_empty(profili));
@@ -62,13 +65,15 @@ TEST_F(Records, WhatCannotBeWrittenOrReadIsNamedInAMessageAndChangesNothing) {
     composeAndStop();
     ASSERT_EQ(::mkfifo((p.dir / "pipe.txt").c_str(), 0600), 0);  // opened as it is, it would never answer
     const std::string before = state();
-    const std::pair<int, fs::path> cases[] = {{1, "/proc/m.txt"},        {3, "/proc/p.txt"}, {2, p.dir / "pipe.txt"},
+    const std::pair<int, fs::path> cases[] = {{1, "/proc/m.txt"},      {3, "/proc/p.txt"}, {2, p.dir / "pipe.txt"},
                                               {4, p.dir / "pipe.txt"}, {2, melodie},       {4, profili}};
     for (const auto& [button, path] : cases) press(button, path);  // no file can be made in /proc, not even by root
     ASSERT_EQ(p.hp.display.messages.size(), std::size(cases));
     for (size_t i = 0; i < std::size(cases); ++i)  // a load says why
-        EXPECT_NE(p.hp.display.messages[i].find("\"" + cases[i].second.string() + (i < 2 ? "\"" : "\" non si può leggere")),
-                  std::string::npos) << p.hp.display.messages[i];
+        EXPECT_NE(
+            p.hp.display.messages[i].find("\"" + cases[i].second.string() + (i < 2 ? "\"" : "\" non si può leggere")),
+            std::string::npos)
+            << p.hp.display.messages[i];
     EXPECT_EQ(state(), before);
 }
 

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "platform/record_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -9,16 +10,19 @@
 #include <tuple>
 
 #include "platform/local_files.h"
-#include "platform/record_file.h"
 #include "support/headless_program.h"
 
 using namespace kelo;
 namespace fs = std::filesystem;
 
 TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
-    const std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"), RecordValue::Text(""),
-                                             RecordValue::Text("X"), RecordValue::Number(12632319), RecordValue::Number(-7),
-                                             RecordValue::Boolean(true), RecordValue::Boolean(false)};
+    const std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"),
+                                             RecordValue::Text(""),
+                                             RecordValue::Text("X"),
+                                             RecordValue::Number(12632319),
+                                             RecordValue::Number(-7),
+                                             RecordValue::Boolean(true),
+                                             RecordValue::Boolean(false)};
     const std::string text = formatRecord(values);
     EXPECT_EQ(text, "\"Kelo (trundo) 2020\"\r\n\"\"\r\n\"X\"\r\n12632319\r\n-7\r\n#TRUE#\r\n#FALSE#\r\n");
     EXPECT_EQ(parseRecord(text).values, values);
@@ -41,7 +45,8 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
 
 TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"}, {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},
+        {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"},
+        {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},
         {"Ã©", "\"\xC3\x83\xC2\xA9\"\r\n"},  // as Windows-1252 it would read back as "é"
         {"a\"\"b\"", "\"a\"\"\"\"b\"\"\"\r\n"},
         {"\xC2\x81\xC2\x8D", "\"\x81\x8D\"\r\n"},  // two C1 controls, bytes Windows-1252 leaves free
@@ -80,8 +85,12 @@ TEST(LocalFiles, TouchOnlyRegularFilesReadNoMoreThanTheLimitAndWriteDurably) {
     LocalFileSystem files(dir);
     using O = FileRead::Outcome;
     const std::tuple<std::string, size_t, O> cases[] = {
-        {"ten", 10, O::Read},        {"ten", 9, O::TooLarge},       {"huge", kRecordFileLimit, O::TooLarge},
-        {"pipe", 99, O::Unreadable}, {"Dati", 99, O::Unreadable},   {"none", 99, O::Missing},
+        {"ten", 10, O::Read},
+        {"ten", 9, O::TooLarge},
+        {"huge", kRecordFileLimit, O::TooLarge},
+        {"pipe", 99, O::Unreadable},
+        {"Dati", 99, O::Unreadable},
+        {"none", 99, O::Missing},
         {"/proc/self/maps", 64, O::TooLarge},  // its size says 0
     };
     for (const auto& [name, limit, outcome] : cases) EXPECT_EQ(files.read(name, limit).outcome, outcome) << name;

@@ -1,10 +1,11 @@
 // Which controls the fitting scales and how; the ratios on common screens, and that
 // every text then fits its box, are the desktop's screen-fitting test.
+#include "app/screen_fitting.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/screen_fitting.h"
 #include "model/main_window.h"
 #include "model/splash_window.h"
 #include "platform/headless/headless_platform.h"
@@ -38,7 +39,7 @@ TEST(ScreenFitting, TheListedControlsTakeTheRatiosOfTheirKindAndANarrowWindowIsC
     AdattaSplashAlloSchermo(s);
     const double w = 1.25, h = 15360.0 / 11520, font = 19200.0 / 15600;
     for (int i : {1, 130}) expectFitted(f.lblNota[i], d.lblNota[i], w, h, font);  // the whole grid
-    expectFitted(f.cmdEsci[1], d.cmdEsci[1], w, h, font);  // a button inside the exit question
+    expectFitted(f.cmdEsci[1], d.cmdEsci[1], w, h, font);                         // a button inside the exit question
     expectFitted(f.ShpIndicatore[33], d.ShpIndicatore[33], w, h, 1);
     // The engine panel, and items of listed arrays that the list leaves out.
     expectFitted(f.Frame3, d.Frame3, 1, 1, 1);

@@ -34,19 +34,19 @@ TEST_F(Editors, EveryStepperStepsAtThePressAndEveryTickUntilTheRelease) {
     // The table (none: lblRip), the cell pressed, the table's held-index item, its repeat
     // timer, whether a press renames the profile, the value before and after the press and two ticks.
     using Member = std::tuple<ControlArray<Label> W::*, int, int, Timer W::*, bool, const char*, const char*>;
-    for (auto [table, index, held, timer, renames, from, steps] : std::initializer_list<Member>{
-             {&W::lblAccordi, 5, 0, &W::TmrAccordi, true, "15", "16 1 2"},
-             {&W::lblFreCad, 13, 0, &W::TmrFreCad, true, "17", "18 19 20"},
-             {&W::lblNota, 57, 0, &W::TmrNota, true, "15", "16 1 2"},
-             {&W::lblFreqIncisi, 15, 16, &W::TmrIncisi, true, "16", "1 2 3"},
-             {&W::lblNotafinale, 2, 0, &W::TmrFinali, true, "15", "16 0 1"},
-             {&W::lblNotafinale, 4, 0, &W::TmrFinali, true, "15", "16 1 2"},
-             {nullptr, -1, -1, &W::TmrRip, false, "15", "16 1 2"},
-             {&W::lblFreqInc, 13, 0, &W::TmrMod, true, "16", "1 2 3"},
-             {&W::lblFreIncB, 26, 0, &W::TmrModB, true, "12", "13 4 5"},  // the pool size
-             {&W::lblCollegamento, 11, 0, &W::TmrCollegamento, true, "16", "1 2 3"},
-             {&W::lblVeloc, 2, 3, &W::TmrVeloc, false, "14", "15 16 16"},  // the tempo level
-             {&W::lblVeloc, 1, 3, &W::TmrVeloc, false, "2", "1 1 1"}}) {
+    for (auto [table, index, held, timer, renames, from, steps] :
+         std::initializer_list<Member>{{&W::lblAccordi, 5, 0, &W::TmrAccordi, true, "15", "16 1 2"},
+                                       {&W::lblFreCad, 13, 0, &W::TmrFreCad, true, "17", "18 19 20"},
+                                       {&W::lblNota, 57, 0, &W::TmrNota, true, "15", "16 1 2"},
+                                       {&W::lblFreqIncisi, 15, 16, &W::TmrIncisi, true, "16", "1 2 3"},
+                                       {&W::lblNotafinale, 2, 0, &W::TmrFinali, true, "15", "16 0 1"},
+                                       {&W::lblNotafinale, 4, 0, &W::TmrFinali, true, "15", "16 1 2"},
+                                       {nullptr, -1, -1, &W::TmrRip, false, "15", "16 1 2"},
+                                       {&W::lblFreqInc, 13, 0, &W::TmrMod, true, "16", "1 2 3"},
+                                       {&W::lblFreIncB, 26, 0, &W::TmrModB, true, "12", "13 4 5"},  // the pool size
+                                       {&W::lblCollegamento, 11, 0, &W::TmrCollegamento, true, "16", "1 2 3"},
+                                       {&W::lblVeloc, 2, 3, &W::TmrVeloc, false, "14", "15 16 16"},  // the tempo level
+                                       {&W::lblVeloc, 1, 3, &W::TmrVeloc, false, "2", "1 1 1"}}) {
         Label& cell = table ? (f.*table)[index] : f.lblRip;
         const bool tempo = table == &W::lblVeloc;
         Label& value = tempo ? f.lblVeloc[0] : cell;
@@ -108,8 +108,8 @@ TEST_F(Editors, SwitchesKeepTheirCountsAndRefuseTheLastOnesWhileInertItemsDoNoth
     // arrays with editors but are none, on the engine panel.
     f.Frame3.Visible = true;
     const std::string before = support::settingsSnapshot(f);
-    for (Label* c : {&f.lblCadenza[14], &f.lblFreqInc[0], &f.lblFreIncB[0], &f.lblInciso[23], &f.lblInciso[24],
-                     &f.lblInciso[27]})
+    for (Label* c :
+         {&f.lblCadenza[14], &f.lblFreqInc[0], &f.lblFreIncB[0], &f.lblInciso[23], &f.lblInciso[24], &f.lblInciso[27]})
         press(*c), w.hp.advance(300), release(*c);
     EXPECT_TRUE(support::settingsSnapshot(f) == before) << "an inert item changed the settings";
 }
@@ -174,8 +174,11 @@ TEST_F(Editors, TheTempoIsBroughtIntoItsRangeAndSetsTheIntervalOnlyOnRelease) {
     // A level outside 1..16 comes only with a melody record: an arrow brings it back to
     // the nearer end first. A press on the level itself moves it the last arrow's way,
     // without a look of its own; a level outside the table keeps the interval.
-    for (auto [from, item, hold, to, ms] : {std::tuple{"12", 2, 125, "14", 99}, {"20", 2, 0, "16", 75},
-                                            {"20", 1, 0, "15", 86}, {"-3", 1, 0, "1", 600}, {"3", 0, 125, "2", 522},
+    for (auto [from, item, hold, to, ms] : {std::tuple{"12", 2, 125, "14", 99},
+                                            {"20", 2, 0, "16", 75},
+                                            {"20", 1, 0, "15", 86},
+                                            {"-3", 1, 0, "1", 600},
+                                            {"3", 0, 125, "2", 522},
                                             {"40", 0, 0, "40", 522}}) {
         level.Caption = from;
         const int heard = f.TmrAudio.Interval();
@@ -185,6 +188,7 @@ TEST_F(Editors, TheTempoIsBroughtIntoItsRangeAndSetsTheIntervalOnlyOnRelease) {
         EXPECT_EQ(level.BorderStyle, 0);
         release(f.lblVeloc[item]);
         EXPECT_EQ(level.Caption + " " + f.lblVeloc[4].Caption + " " + std::to_string(f.TmrAudio.Interval()),
-                  to + (" " + std::to_string(ms) + " " + std::to_string(ms))) << from;
+                  to + (" " + std::to_string(ms) + " " + std::to_string(ms)))
+            << from;
     }
 }

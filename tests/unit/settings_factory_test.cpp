@@ -17,9 +17,14 @@ using T = SettingsTable;
 
 TEST(FactoryDefaults, EachButtonRestoresItsTablesOnlyAndZeroRestoresAll) {
     // The tables of buttons 1..7; button 0 restores all of them and the profile name.
-    const std::vector<std::vector<T>> groups = {{}, {T::Modulo, T::FreqInc}, {T::ModuloB, T::FreIncB},
-                                                {T::Inciso, T::FreqIncisi, T::Rip}, {T::Accordi, T::Notafinale},
-                                                {T::Collegamento}, {T::Nota}, {T::Cadenza, T::FreCad}};
+    const std::vector<std::vector<T>> groups = {{},
+                                                {T::Modulo, T::FreqInc},
+                                                {T::ModuloB, T::FreIncB},
+                                                {T::Inciso, T::FreqIncisi, T::Rip},
+                                                {T::Accordi, T::Notafinale},
+                                                {T::Collegamento},
+                                                {T::Nota},
+                                                {T::Cadenza, T::FreCad}};
     const auto& fields = settingsRecordFields();
     HeadlessPlatform hp;
     frmKeloTrundo15 design(hp.platform), factoryWindow(hp.platform);

@@ -1,5 +1,7 @@
 // The settings record: where each field lies, what reading it back restores, and
 // which lines the check refuses because no editor could have written them.
+#include "settings/settings_record.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "model/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "settings/settings_check.h"
-#include "settings/settings_record.h"
 #include "support/record_lines.h"
 
 using namespace kelo;
@@ -39,10 +40,10 @@ Edits allX(std::initializer_list<std::pair<int, int>> rows, int upTo = 8, Edits 
 TEST(SettingsRecord, EachFieldHasItsOwnLine) {
     const auto& fields = settingsRecordFields();
     ASSERT_EQ(fields.size(), 1300u);
-    for (size_t i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(settingsFieldLine(fields[i]), static_cast<int>(i + 1)) << i;
+    for (size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(settingsFieldLine(fields[i]), static_cast<int>(i + 1)) << i;
     // The factory record begins with the name, the first list's counts and its first modules.
-    const std::string start = "\"Kelo (trundo) 2020\"\r\n\"13\"\r\n\"6\"\r\n12632319\r\n\"8\"\r\n12632319\r\n\"12\"\r\n";
+    const std::string start =
+        "\"Kelo (trundo) 2020\"\r\n\"13\"\r\n\"6\"\r\n12632319\r\n\"8\"\r\n12632319\r\n\"12\"\r\n";
     EXPECT_EQ(support::factoryRecord().substr(0, start.size()), start);
 }
 
@@ -64,16 +65,35 @@ TEST(SettingsRecord, ReadingBackRestoresEveryFieldAndWritesOnlyCaptionsAndColour
 TEST(SettingsCheck, NamesALineTheEditorsCouldNotHaveWritten) {
     const std::pair<int, const char*> bad[] = {
         // Text before the quote, a flag for a caption, a colour in quotes, a quote in the name.
-        {1, "x\"Kelo\""}, {1200, "#TRUE#"}, {6, "\"12632319\""}, {1, "\"Kelo \"\"2021\"\"\""},
+        {1, "x\"Kelo\""},
+        {1200, "#TRUE#"},
+        {6, "\"12632319\""},
+        {1, "\"Kelo \"\"2021\"\"\""},
         // Weights that are no whole numbers within their editors' bounds (DO stays drawable).
-        {5, "\"0\""}, {5, "\"17\""}, {5, "\"08\""}, {5, "\" 8\""}, {89, "\"17\""}, {91, "\"0\""}, {100, "\"17\""},
-        {103, "\"0\""}, {bankLine(2, 2, 3), "\"0\""}, {bankLine(2, 2, 3), "\"17\""}, {1144, "\"0\""},
-        {1144, "\"17\""}, {1300, "\"\""},
+        {5, "\"0\""},
+        {5, "\"17\""},
+        {5, "\"08\""},
+        {5, "\" 8\""},
+        {89, "\"17\""},
+        {91, "\"0\""},
+        {100, "\"17\""},
+        {103, "\"0\""},
+        {bankLine(2, 2, 3), "\"0\""},
+        {bankLine(2, 2, 3), "\"17\""},
+        {1144, "\"0\""},
+        {1144, "\"17\""},
+        {1300, "\"\""},
         // A figure the link case does not have: case 1 has five, case 13 six.
-        {bankLine(1, 3, 6), "\"4\""}, {bankLine(13, 9, 7), "\"1\""},
+        {bankLine(1, 3, 6), "\"4\""},
+        {bankLine(13, 9, 7), "\"1\""},
         // Switches hold one of the two switch colours; pools stay within four and the
         // modules on; pivot weights keep their forbidden cells in place.
-        {4, "255"}, {1275, "255"}, {3, "\"3\""}, {3, "\"14\""}, {1151, "\"5\""}, {1144, "\"X\""},
+        {4, "255"},
+        {1275, "255"},
+        {3, "\"3\""},
+        {3, "\"14\""},
+        {1151, "\"5\""},
+        {1144, "\"X\""},
     };
     for (auto [line, text] : bad) {
         SettingsRecordCheck r = readSettingsRecord(factoryRecordWith({{line, text}}));
@@ -92,8 +112,15 @@ TEST(SettingsCheck, NamesTheFirstOfLinesThatDisagreeOrAcceptsThem) {
     } cases[] = {
         {"the factory record", {}, 0},
         {"anything but a quote in the name, bounds and a bare number",
-         {{1, "\"Il mio profilo: 1, 2 e 3!\""}, {5, "\"16\""}, {101, "\"0\""}, {102, "\"0\""}, {100, "\"0\""},
-          {89, "\"1\""}, {bankLine(2, 2, 3), "\"16\""}, {bankLine(2, 2, 4), "\"X\""}, {7, "16"}},
+         {{1, "\"Il mio profilo: 1, 2 e 3!\""},
+          {5, "\"16\""},
+          {101, "\"0\""},
+          {102, "\"0\""},
+          {100, "\"0\""},
+          {89, "\"1\""},
+          {bankLine(2, 2, 3), "\"16\""},
+          {bankLine(2, 2, 4), "\"X\""},
+          {7, "16"}},
          0},
         // Counts agree with the switches that are on.
         {"module count", {{4, kOff}}, 2},

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -11,8 +10,8 @@
 #include "platform/record_file.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
-#include "support/record_lines.h"
 #include "support/headless_program.h"
+#include "support/record_lines.h"
 
 using namespace kelo;
 using namespace kelo::support;
@@ -31,13 +30,16 @@ TEST(UserSettings, AMissingOrBadFileLeavesTheFactorySettingsAndABadOneIsMovedAsi
         std::optional<std::string> content;  // "/": a folder, "|": a pipe
         std::string says;
     } cases[] = {
-        {"missing", std::nullopt, "non esiste"}, {"empty", "", riga(1)},
-        {"short", factoryRecordWith({}, 1299), riga(1300)}, {"malformed", factoryRecordWith({{57, "\"16"}}), riga(57)},
+        {"missing", std::nullopt, "non esiste"},
+        {"empty", "", riga(1)},
+        {"short", factoryRecordWith({}, 1299), riga(1300)},
+        {"malformed", factoryRecordWith({{57, "\"16"}}), riga(57)},
         {"count disagrees", factoryRecordWith({{4, "16777215"}}), riga(2)},
         {"last line", factoryRecordWith({{1, "\"parziale\""}, {89, "\"5\""}, {1300, "\"quindici\""}}), riga(1300)},
         {"text after it", factoryRecordWith() + "\r\nfine", riga(1302)},
         {"padded", factoryRecordWith() + std::string(kRecordFileLimit, '\0'), "è troppo grande"},
-        {"folder", "/", noFile}, {"pipe", "|", noFile},  // opened as it is, it would never answer
+        {"folder", "/", noFile},
+        {"pipe", "|", noFile},  // opened as it is, it would never answer
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -56,7 +58,8 @@ TEST(UserSettings, AMissingOrBadFileLeavesTheFactorySettingsAndABadOneIsMovedAsi
             EXPECT_NE(msg.find("\"" + user.string() + "\" " + c.says), std::string::npos) << msg;
             EXPECT_TRUE(!file || msg.find("come \"" + user.string() + copy + "\"") != std::string::npos) << msg;
             EXPECT_EQ(fs::exists(user), c.content && !file);
-            EXPECT_EQ(file ? *c.content : "none", fs::exists(user.string() + copy) ? readFile(user.string() + copy) : "none");
+            EXPECT_EQ(file ? *c.content : "none",
+                      fs::exists(user.string() + copy) ? readFile(user.string() + copy) : "none");
             EXPECT_EQ(formatRecord(collectSettingsRecord(w)), factoryRecordWith());
         }
         fs::remove_all(root);

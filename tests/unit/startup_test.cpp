@@ -5,8 +5,8 @@
 #include "model/data_files.h"
 #include "platform/dispatch.h"
 #include "settings/settings_record.h"
-#include "support/record_lines.h"
 #include "support/headless_program.h"
+#include "support/record_lines.h"
 
 using namespace kelo;
 using kelo::support::HeadlessProgram;

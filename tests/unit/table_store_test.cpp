@@ -19,8 +19,10 @@ struct Store : ::testing::Test {
 
 TEST_F(Store, AnIndexOutsideTheDesignItemsOrInTheirGapsIsTheRunTimeError) {
     const std::pair<const char*, std::function<void()>> outside[] = {
-        {"lblInciso(17)", [&] { f.lblInciso[17].Caption = "x"; }}, {"lblInciso(22)", [&] { (void)f.lblInciso[22]; }},
-        {"lblFreqInc(24)", [&] { (void)f.lblFreqInc[24]; }},       {"lblNotaB(0)", [&] { (void)f.lblNotaB[0]; }},
+        {"lblInciso(17)", [&] { f.lblInciso[17].Caption = "x"; }},
+        {"lblInciso(22)", [&] { (void)f.lblInciso[22]; }},
+        {"lblFreqInc(24)", [&] { (void)f.lblFreqInc[24]; }},
+        {"lblNotaB(0)", [&] { (void)f.lblNotaB[0]; }},
         {"lblCollegamento(1121)", [&] { (void)f.lblCollegamento[1121]; }},
         {"ShpIndicatore(-1)", [&] { (void)f.ShpIndicatore[-1]; }},
     };
@@ -50,16 +52,28 @@ TEST(CellNumber, ReadsAndWritesTheDecimalTextOf16BitIntegersAndNothingElse) {
         EXPECT_EQ(val16(text), value) << text;
     EXPECT_EQ(str16(-5) + str16(add16(32766, 1)), "-532767");
     constexpr ErrorCode kText = ErrorCode::TypeMismatch, kBig = ErrorCode::Overflow;
-    for (auto [text, code] : {std::pair{"", kText}, {"-", kText}, {" 5", kText}, {"5 ", kText}, {"+5", kText},
-                              {"1.5", kText}, {"32768", kBig}, {"-32769", kBig}, {"99999999999999999999", kBig}}) {
+    for (auto [text, code] : {std::pair{"", kText},
+                              {"-", kText},
+                              {" 5", kText},
+                              {"5 ", kText},
+                              {"+5", kText},
+                              {"1.5", kText},
+                              {"32768", kBig},
+                              {"-32769", kBig},
+                              {"99999999999999999999", kBig}}) {
         // Captured by copy: clang 14 cannot capture a structured binding.
-        EXPECT_TRUE(support::raises(code, [t = text] { val16(t); }, text));
+        EXPECT_TRUE(support::raises(
+            code, [t = text] { val16(t); }, text));
         EXPECT_FALSE(isNumber16(text)) << text;
     }
-    EXPECT_TRUE(support::raises(kBig, [] { add16(32767, 1); }, "32768"));
-    EXPECT_TRUE(support::raises(kBig, [] { sub16(-32768, 1); }, "-32769"));
-    EXPECT_TRUE(support::raises(kBig, [] { mul16(200, 200); }, "40000"));
-    EXPECT_TRUE(support::raises(kBig, [] { str16(40000); }, "40000"));
+    EXPECT_TRUE(support::raises(
+        kBig, [] { add16(32767, 1); }, "32768"));
+    EXPECT_TRUE(support::raises(
+        kBig, [] { sub16(-32768, 1); }, "-32769"));
+    EXPECT_TRUE(support::raises(
+        kBig, [] { mul16(200, 200); }, "40000"));
+    EXPECT_TRUE(support::raises(
+        kBig, [] { str16(40000); }, "40000"));
 }
 
 // The chord-transition grid: rows (previous chord) and columns (next chord) both

@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "support/cells.h"
-#include "support/test_window.h"
 #include "model/cell_access.h"
 #include "platform/dispatch.h"
+#include "support/cells.h"
+#include "support/test_window.h"
 #include "titles/title_types.h"
 
 using namespace kelo;
