@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 
 namespace kelo::fuzz {
 

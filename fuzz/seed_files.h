@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 #include "support/record_lines.h"
 
 namespace kelo::fuzz {

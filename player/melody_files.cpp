@@ -6,7 +6,7 @@
 #include "model/colours.h"
 #include "model/data_files.h"
 #include "model/main_window.h"
-#include "model/record_files.h"
+#include "model/record_storage.h"
 #include "player/melody_record.h"
 #include "player/score_display.h"
 #include "player/sequencer.h"

@@ -7,7 +7,7 @@
 #include "model/colours.h"
 #include "model/data_files.h"
 #include "model/main_window.h"
-#include "model/record_files.h"
+#include "model/record_storage.h"
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 
 namespace kelo {
 

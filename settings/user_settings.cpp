@@ -1,7 +1,7 @@
 #include "settings/user_settings.h"
 
 #include "model/main_window.h"
-#include "model/record_files.h"
+#include "model/record_storage.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_check.h"
 #include "settings/settings_record.h"

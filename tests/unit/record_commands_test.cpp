@@ -5,7 +5,7 @@
 
 #include "app/command_buttons.h"
 #include "engine/link_cases.h"
-#include "model/record_files.h"
+#include "model/record_storage.h"
 #include "player/melody_record.h"
 #include "player_test_support.h"
 #include "settings/factory_defaults.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/main_window.h"
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
 #include "support/headless_program.h"

@@ -1,4 +1,4 @@
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,7 +15,7 @@
 using namespace kelo;
 namespace fs = std::filesystem;
 
-TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
+TEST(RecordFormat, EveryValueKindRoundTripsWithCrLf) {
     const std::vector<RecordValue> values = {RecordValue::Text("Kelo (trundo) 2020"),
                                              RecordValue::Text(""),
                                              RecordValue::Text("X"),
@@ -28,7 +28,7 @@ TEST(RecordFile, EveryValueKindRoundTripsWithCrLf) {
     EXPECT_EQ(parseRecord(text).values, values);
 }
 
-TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
+TEST(RecordFormat, NamesTheFirstLineThatIsNoValue) {
     EXPECT_EQ(parseRecord("\"1\"\r\n\"2\r\n\"3\"\r\n").badLine, 2);
     EXPECT_EQ(parseRecord("\"1\"\r\n\r\n").badLine, 2);
     EXPECT_EQ(parseRecord("12 \r\n").badLine, 1);
@@ -43,7 +43,7 @@ TEST(RecordFile, NamesTheFirstLineThatIsNoValue) {
               (std::vector{RecordValue::Text("16"), RecordValue::Number(16777215), RecordValue::Text("DO")}));
 }
 
-TEST(RecordFile, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {
+TEST(RecordFormat, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackTheSameText) {
     const std::pair<std::string, std::string> cases[] = {
         {"Città – €", "\"Citt\xE0 \x96 \x80\"\r\n"},
         {"Città ♪", "\"Citt\xC3\xA0 \xE2\x99\xAA\"\r\n"},

@@ -1,4 +1,4 @@
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 
 #include "platform/text_encoding.h"
 

@@ -1,4 +1,4 @@
-#include "model/record_files.h"
+#include "model/record_storage.h"
 
 #include <cctype>
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/record_file.h"
+#include "platform/record_format.h"
 #include "platform/services.h"
 
 namespace kelo {
