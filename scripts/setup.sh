@@ -12,7 +12,7 @@ packages=(
   fonts-freefont-ttf fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format clang-tidy
-  xvfb xauth
+  python3 xvfb xdotool libx11-6  # the real program driven on an X server of its own
   rsync  # scripts/mutants.sh: the scratch copy of the tree
 )
 
