@@ -18,7 +18,7 @@ struct WindowOptions {
     TimeOfDay clock = {10, 17, 42};  // the time of day of every draw
     bool factory = false;            // the factory settings instead of the design values
     bool filesInMemory = false;      // files in `memory` instead of on disk under `folder`
-    std::filesystem::path folder;    // the working folder of files on disk
+    std::filesystem::path folder{};  // the working folder of files on disk
 };
 
 struct TestWindow {

@@ -78,8 +78,9 @@ void checkMelody(frmKeloTrundo15& f, int viewedCase) {
             EXPECT_NE(f.lblModuloScelto[p].Caption + "|" + f.lblModuloSceltoB[p].Caption,
                       f.lblModuloScelto[q].Caption + "|" + f.lblModuloSceltoB[q].Caption);
     }
-    if (f.lblDueQuarti[13].Caption != "4")  // else a rewrite that may be off
+    if (f.lblDueQuarti[13].Caption != "4") {  // else a rewrite that may be off
         EXPECT_TRUE(isOnIn(f.lblCadenza, 13, f.lblCadenza[14].Caption, &f.lblFreCad)) << f.lblCadenza[14].Caption;
+    }
     for (int j = 2; j <= 12; ++j) {
         const int item = 3 * (chordNumber(f.lblArmonie[j - 1].Caption) - 1) + chordNumber(f.lblArmonie[j].Caption);
         EXPECT_TRUE(f.lblDueQuarti[j].Caption == "0" || j % 4 == 1 || f.lblAccordi[item].Caption != "0") << j;
