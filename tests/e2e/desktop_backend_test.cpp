@@ -181,6 +181,11 @@ TEST_F(Desktop, ThePressedButtonLooksPressedWhileThePointerIsOnItAndTakesTheFocu
     QTest::keyClick(window, Qt::Key_Return);
     QTest::keyClick(window, Qt::Key_Enter);
     EXPECT_EQ(form.log, (Log{"down button", "up button", "click button", "click button", "click button"}));
+    // Disabled, it keeps the focus, as the compose button does during a reveal, and Enter does nothing.
+    desktop.run([&] { form.button.Enabled = false; });
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(form.ActiveControl, &form.button);
+    EXPECT_EQ(form.log.size(), 5u) << "Enter clicked a disabled button";
 }
 
 TEST_F(Desktop, TextBoxesAreEditableAndShowTheProgramsTextUnlessHiddenOrCovered) {

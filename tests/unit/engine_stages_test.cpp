@@ -113,6 +113,29 @@ TEST(PairDraw, AfterAHundredMissesTakesAPoolMemberAfterTheFourthPairStartsOverAn
         ErrorCode::InvalidCall, [&] { ScegliModuloA(w.f); }, "lblFreqInc"));
 }
 
+// A whole note on half-bar 13 joins it to 14: a drawn cadence whose first two chords differ
+// is rewritten so that they share one, and the chords of half-bars 13..15 are the rewrite's.
+TEST(Harmony, AWholeNoteOnHalfBarThirteenRewritesTheCadence) {
+    const std::array<const char*, 3> rows[] = {
+        // drawn, rewritten, chords of 13..15
+        {"DO FA DO DO", "FA FA DO DO", "FA+|FA+|DO+"},         {"DO FA FA DO", "FA FA FA DO", "FA+|FA+|FA+"},
+        {"DO FA SOL DO", "FA FA SOL DO", "FA+|FA+|SOL+"},      {"DO SOL DO DO", "DO DO DO DO", "DO+|DO+|DO+"},
+        {"DO SOL SOL DO", "SOL SOL SOL DO", "SOL+|SOL+|SOL+"}, {"FA SOL DO DO", "SOL SOL DO DO", "SOL+|SOL+|DO+"},
+        {"FA SOL SOL DO", "FA FA SOL DO", "FA+|FA+|SOL+"}};
+    for (const auto& [drawn, rewritten, chords] : rows) {
+        TestWindow w({.factory = true, .folder = {}});
+        setSwitches(w.f.lblCadenza, 1, 13, false);
+        for (int k = 1; k <= 13; ++k)
+            if (w.f.lblCadenza[k].Caption == drawn) w.f.lblCadenza[k].BackColor = ColoreAcceso;
+        w.f.lblCadenza[0].Caption = "1";
+        setColumn(w.f.lblDueQuarti, "2|0|0|0|0|0|0|0|0|0|0|0|4|0|2|2");
+        w.f.lblArmonie[1].Caption = "DO+";
+        cmdScegliArmonie_Click(w.f);
+        EXPECT_EQ(w.f.lblCadenza[14].Caption, rewritten) << drawn;
+        EXPECT_EQ(joined(w.f.lblArmonie, 13, 15), chords) << drawn;
+    }
+}
+
 // Every row of the code table, at a half-bar where the code is due (a chord change,
 // or the fifth half-bar of one chord); the cadence's own half-bars stay as they were.
 TEST(Accompaniment, EveryChordAndPivotGivesTheCodeOfItsDraw) {

@@ -72,6 +72,30 @@ TEST_F(Reveal, DrawsOnePictureForEveryCodeAndPitchEmptyStaffForTheUnknownAndNoth
     EXPECT_EQ(f.ImgNota[32].Picture + " " + f.ImgNota[33].Picture, grafica + "vuoto.jpg clef");
 }
 
+// Chord names where the chord changes; a piece whose last name is not DO+ gets "DO+" at
+// the end only when its last half-bar is a half note.
+TEST_F(Reveal, PrintsAChordNameWhereTheChordChangesAndEndsAHalfNoteOnDo) {
+    const std::array<const char*, 3> cases[] = {
+        // chords, rhythm of half-bar 16, names printed
+        {"DO+|DO+|FA+|||||||||||SOL+|SOL+|", "2", "DO+||FA+|||||||||||SOL+||DO+"},
+        {"DO+|DO+|FA+|||||||||||SOL+|SOL+|", "1 1", "DO+||FA+|||||||||||SOL+||"},
+        {"DO+|DO+|FA+|||||||||||SOL+|SOL+|", "0", "DO+||FA+|||||||||||SOL+||"},
+        {"DO+|||||||||||||FA+|DO+|", "2", "DO+|||||||||||||FA+|DO+|"},
+    };
+    for (const auto& [chords, last, shown] : cases) {
+        melody("2|2|2|2|2|2|2|2|2|2|2|2|2|2|2|" + std::string(last), "DO");
+        setColumn(f.lblArmonie, chords);
+        for (int j = 1; j <= 16; ++j) f.lblArmonie[j].Visible = false;
+        f.lblMem.Caption.clear();
+        f.lblStoComponendo.Caption = "16";
+        TmrMostraMelodia_Timer(f);
+        std::string printed;
+        for (int j = 1; j <= 16; ++j)
+            printed += (j > 1 ? "|" : "") + (f.lblArmonie[j].Visible ? f.lblArmonie[j].Caption : "");
+        EXPECT_EQ(printed, shown) << chords << " ending " << last;
+    }
+}
+
 // The loader's cells: the record's melody, title and accompaniment, its chord names
 // turned into marks. A missing or unreadable picture or sample leaves a gap, and
 // the first one of the run is named once.

@@ -91,11 +91,12 @@ TEST_F(Editors, SwitchesKeepTheirCountsAndRefuseTheLastOnesWhileInertItemsDoNoth
     for (auto [switches, count, n] : {std::tuple{&f.lblCadenza, 0, 13}, std::tuple{&f.lblInciso, 16, 15}}) {
         for (int k : {2, 3, 4}) click((*switches)[k]);
         EXPECT_EQ((*switches)[count].Caption, std::to_string(n - 3));
+        EXPECT_FALSE(isOn((*switches)[2]) || isOn((*switches)[3]) || isOn((*switches)[4]));
         support::setSwitches(*switches, 2, n, false);
         (*switches)[count].Caption = "1";
         click((*switches)[1]);
         click((*switches)[n]);
-        EXPECT_TRUE(isOn((*switches)[1]) && (*switches)[count].Caption == "2");
+        EXPECT_TRUE(isOn((*switches)[1]) && isOn((*switches)[n]) && (*switches)[count].Caption == "2");
     }
     // "Copy" toggles and does nothing else.
     name() = kFactoryProfileName;

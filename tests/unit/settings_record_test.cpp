@@ -74,6 +74,7 @@ TEST(SettingsCheck, NamesALineTheEditorsCouldNotHaveWritten) {
         {5, "\"17\""},
         {5, "\"08\""},
         {5, "\" 8\""},
+        {89, "\"0\""},
         {89, "\"17\""},
         {91, "\"0\""},
         {100, "\"17\""},
