@@ -100,7 +100,8 @@ ParsedRecord parseRecord(std::string_view bytes, size_t maxValues) {
 RecordCheck shortRecord(size_t have, size_t need) {
     RecordCheck r;
     r.badLine = static_cast<int>(have) + 1;
-    r.reason = "il file finisce dopo " + std::to_string(have) + " valori, ne servono " + std::to_string(need);
+    r.reason = "il file finisce dopo " + counted(static_cast<int64_t>(have), "valore", "valori") + ", ne servono " +
+               std::to_string(need);
     return r;
 }
 
@@ -124,6 +125,10 @@ std::string shownValue(std::string_view text) {
     size_t cut = 20;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
     return "\"" + std::string(text.substr(0, cut)) + "...\"";
+}
+
+std::string counted(int64_t n, std::string_view one, std::string_view many) {
+    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
 
 }  // namespace kelo

@@ -56,4 +56,7 @@ RecordCheck readRecordValues(std::string_view content, size_t need);
 // A value as a message quotes it: short, whatever the file holds.
 std::string shownValue(std::string_view text);
 
+// A count with its noun as a message says it: "1 valore", "3 valori".
+std::string counted(int64_t n, std::string_view one, std::string_view many);
+
 }  // namespace kelo

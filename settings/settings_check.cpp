@@ -60,8 +60,8 @@ public:
         for (size_t i = 0; i < fields.size(); ++i) lineOk_[i + 1] = checkLine(static_cast<int>(i + 1), fields[i]);
         checkModuleList(T::Modulo, T::FreqInc, "primo");
         checkModuleList(T::ModuloB, T::FreIncB, "secondo");
-        checkSwitchCount(T::Inciso, 1, 15, line(T::Inciso, 16), "forme (incisi)");
-        checkSwitchCount(T::Cadenza, 1, 13, line(T::Cadenza, 0), "cadenze");
+        checkSwitchCount(T::Inciso, 1, 15, line(T::Inciso, 16), "forma (inciso)", "forme (incisi)");
+        checkSwitchCount(T::Cadenza, 1, 13, line(T::Cadenza, 0), "cadenza", "cadenze");
         checkLinkRows();
 
         SettingsRecordCheck result;
@@ -116,13 +116,14 @@ private:
         int on = countOn(switches, 1, 13);
         if (on < 0) return;
         if (on < 4) {
-            fail(countLine,
-                 "solo " + std::to_string(on) + " moduli accesi nel " + which + " elenco: ne servono almeno 4");
+            fail(countLine, "solo " + counted(on, "modulo acceso", "moduli accesi") + " nel " + which +
+                                " elenco: ne servono almeno 4");
             return;
         }
         if (!lineOk_[countLine]) return;
         if (number(countLine) != on) {
-            fail(countLine, "dice " + shownValue(text(countLine)) + " moduli accesi nel " + which +
+            fail(countLine, "dice " + shownValue(text(countLine)) +
+                                (number(countLine) == 1 ? " modulo acceso" : " moduli accesi") + " nel " + which +
                                 " elenco, ma ne sono accesi " + std::to_string(on));
             return;
         }
@@ -130,16 +131,19 @@ private:
         if (lineOk_[poolLine]) pass(poolLine, outOfRange(text(poolLine), pool.lo, on, pool.what));
     }
 
-    void checkSwitchCount(T switches, int lo, int hi, int countLine, const char* what) {
+    // `one` and `many` name one switched item and several, all of them feminine.
+    void checkSwitchCount(T switches, int lo, int hi, int countLine, const char* one, const char* many) {
         int on = countOn(switches, lo, hi);
         if (on < 0) return;
         if (on == 0) {
-            fail(countLine, std::string("nessuna delle ") + what + " è accesa");
+            fail(countLine, std::string("nessuna delle ") + many + " è accesa");
             return;
         }
-        if (lineOk_[countLine] && number(countLine) != on)
-            fail(countLine, "dice " + shownValue(text(countLine)) + " " + what + " accese, ma ne sono accese " +
-                                std::to_string(on));
+        if (!lineOk_[countLine] || number(countLine) == on) return;
+        const bool saysOne = number(countLine) == 1;
+        fail(countLine, "dice " + shownValue(text(countLine)) + " " + (saysOne ? one : many) +
+                            (saysOne ? " accesa" : " accese") +
+                            (on == 1 ? ", ma ne è accesa 1" : ", ma ne sono accese " + std::to_string(on)));
     }
 
     // Every link row the composer can reach needs at least one weight.

@@ -1,5 +1,8 @@
 #include "settings/user_settings.h"
 
+#include <optional>
+#include <vector>
+
 #include "model/main_window.h"
 #include "model/record_storage.h"
 #include "settings/factory_defaults.h"
@@ -11,6 +14,24 @@ namespace kelo {
 namespace {
 constexpr const char* kMessageTitle = "Impostazioni dell'utente";
 constexpr const char* kBadSuffix = ".bad";
+
+std::string namedFile(frmKeloTrundo15& f, const std::string& path) {
+    return "Il file delle impostazioni \"" + f.sys.files.nativePath(path) + "\" ";
+}
+
+// The record the file holds, or nothing and why, as a message says it after the file's name.
+std::optional<std::vector<RecordValue>> usableRecord(const FileRead& file, std::string& why) {
+    if (file.ok()) {
+        SettingsRecordCheck check = readSettingsRecord(file.content);
+        if (check.ok()) return std::move(check.values);
+        why = "non è valido alla riga " + std::to_string(check.badLine) + ": " + check.reason + ".";
+    } else if (file.outcome == FileRead::Outcome::Missing) {
+        why = "non esiste.";
+    } else {
+        why = unreadReason(file.outcome) + ".";
+    }
+    return std::nullopt;
+}
 }  // namespace
 
 std::string userSettingsPath(const frmKeloTrundo15& f) { return f.lblDir.Caption + "Kelo 2020\\Dati\\User.txt"; }
@@ -18,25 +39,15 @@ std::string userSettingsPath(const frmKeloTrundo15& f) { return f.lblDir.Caption
 void CaricaImpostazioniUtente(frmKeloTrundo15& f) {
     const std::string path = userSettingsPath(f);
     FileSystem& files = f.sys.files;
-    const std::string shown = "\"" + files.nativePath(path) + "\"";
-
-    std::string problem = "Il file delle impostazioni " + shown + " ";
     const FileRead file = files.read(path, kRecordFileLimit);
-    if (file.ok()) {
-        SettingsRecordCheck check = readSettingsRecord(file.content);
-        if (check.ok()) {
-            applySettingsRecord(f, check.values);
-            return;
-        }
-        problem += "non è valido alla riga " + std::to_string(check.badLine) + ": " + check.reason + ".";
-    } else if (file.outcome == FileRead::Outcome::Missing) {
-        problem += "non esiste.";
-    } else {
-        problem += unreadReason(file.outcome) + ".";
+    std::string problem;
+    if (std::optional<std::vector<RecordValue>> values = usableRecord(file, problem)) {
+        applySettingsRecord(f, *values);
+        return;
     }
+    problem = namedFile(f, path) + problem;
 
-    // A bad file is kept for whoever wants to look at it, next to any earlier one;
-    // the exit save would otherwise replace it.
+    // A bad file is kept for whoever wants to look at it, next to any earlier one.
     if (file.outcome != FileRead::Outcome::Missing) {
         if (std::optional<std::string> aside = files.moveAside(path, kBadSuffix))
             problem += " È stato messo da parte come \"" + files.nativePath(*aside) + "\".";
@@ -49,7 +60,18 @@ void CaricaImpostazioniUtente(frmKeloTrundo15& f) {
 }
 
 bool SalvaImpostazioniUtente(frmKeloTrundo15& f) {
-    return ScriviRecord(f, userSettingsPath(f), collectSettingsRecord(f), kMessageTitle);
+    const std::string path = userSettingsPath(f);
+    // Whatever is in the file's place and is no usable record is the user's: the
+    // bad file that the start could not move aside, or one spoiled since.
+    const FileRead file = f.sys.files.read(path, kRecordFileLimit);
+    std::string problem;
+    if (file.outcome != FileRead::Outcome::Missing && !usableRecord(file, problem)) {
+        f.sys.display.message(
+            kMessageTitle,
+            namedFile(f, path) + problem + " Per non perderlo, Kelo lo lascia com'è e non salva le impostazioni.");
+        return false;
+    }
+    return ScriviRecord(f, path, collectSettingsRecord(f), kMessageTitle);
 }
 
 }  // namespace kelo

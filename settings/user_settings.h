@@ -15,7 +15,9 @@ std::string userSettingsPath(const frmKeloTrundo15& f);
 void CaricaImpostazioniUtente(frmKeloTrundo15& f);
 
 // Writes the tables to the user's record through a temporary file, so a failed
-// write keeps the old file. On failure it shows a message and returns false; the
+// write keeps the old file. A file in its place that is no usable record (one the
+// start could not move aside, or one spoiled since) is never replaced: nothing is
+// saved. On failure it shows a message that names the file and returns false; the
 // caller goes on either way.
 bool SalvaImpostazioniUtente(frmKeloTrundo15& f);
 

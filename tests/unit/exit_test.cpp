@@ -1,11 +1,14 @@
 #include "app/exit.h"
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 
 #include "model/colours.h"
 #include "player_test_support.h"
 #include "settings/settings_record.h"
 #include "settings/user_settings.h"
+#include "support/record_lines.h"
 
 using namespace kelo;
 
@@ -86,6 +89,31 @@ TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
     EXPECT_EQ(f.TxtTitolo.Text, "Addio!");
     p.hp.advance(1500);
     EXPECT_FALSE(f.Loaded);
+}
+
+// A file in the settings file's place that is no usable record is the user's (the
+// start could not move it aside, or it was spoiled since): "SI" keeps it and says
+// so. A missing one is written.
+TEST(ExitSave, KeepsAFileThatIsNoSettingsRecordAndWritesAMissingOne) {
+    const std::string good = support::factoryRecordWith();
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {good + "hello\r\n", "\" non è valido alla riga 1301"},
+        {good + std::string(kRecordFileLimit, ' '), "\" è troppo grande"},
+        {std::nullopt, "missing, so written"},
+    };
+    for (const auto& [content, says] : cases) {
+        support::HeadlessProgram p("exit-save");
+        p.startAndGreet();
+        const std::filesystem::path user = p.dir / "Kelo 2020" / "Dati" / "User.txt";
+        if (content)
+            std::ofstream(user, std::ios::binary) << *content;
+        else
+            std::filesystem::remove(user);
+        ASSERT_TRUE(deliverClick(p.f.lblPuls[0]) && deliverClick(p.f.cmdEsci[0]));
+        EXPECT_EQ(support::readFile(user), content.value_or(good)) << says;
+        const std::string said = p.hp.display.messages.empty() ? "" : p.hp.display.messages.back();
+        EXPECT_EQ(said.find(user.string() + says) != std::string::npos, content.has_value()) << said;
+    }
 }
 
 // The logo shows the engine panel at its place, unscaled; the panel's own toggle a little higher.

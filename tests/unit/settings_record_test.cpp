@@ -148,4 +148,13 @@ TEST(SettingsCheck, NamesTheFirstOfLinesThatDisagreeOrAcceptsThem) {
         EXPECT_EQ(r.badLine, c.badLine) << c.what << ": " << r.reason;
         EXPECT_EQ(r.values.size(), c.badLine ? 0u : 1300u) << c.what;
     }
+    // A count of one takes the singular, whether the file says it or the switches do.
+    const std::pair<Edits, const char*> singular[] = {
+        {switchesOff(2, 2, 13, {{2, "\"1\""}}), "solo 1 modulo acceso nel"},
+        {{{2, "\"1\""}}, "dice \"1\" modulo acceso nel"},
+        {{{1274, "\"1\""}}, "dice \"1\" cadenza accesa, ma ne sono accese 13"},
+        {switchesOff(1273, 2, 13, {}), "dice \"13\" cadenze accese, ma ne è accesa 1"},
+    };
+    for (const auto& [edits, says] : singular)
+        EXPECT_EQ(readSettingsRecord(factoryRecordWith(edits)).reason.find(says), 0u) << says;
 }

@@ -33,6 +33,7 @@ TEST(UserSettings, AMissingOrBadFileLeavesTheFactorySettingsAndABadOneIsMovedAsi
         {"missing", std::nullopt, "non esiste"},
         {"empty", "", riga(1)},
         {"short", factoryRecordWith({}, 1299), riga(1300)},
+        {"one value", "\"Kelo\"\r\n", riga(2) + " il file finisce dopo 1 valore,"},
         {"malformed", factoryRecordWith({{57, "\"16"}}), riga(57)},
         {"count disagrees", factoryRecordWith({{4, "16777215"}}), riga(2)},
         {"last line", factoryRecordWith({{1, "\"parziale\""}, {89, "\"5\""}, {1300, "\"quindici\""}}), riga(1300)},
