@@ -11,8 +11,8 @@
 # Not part of CI: it runs for a long while. On 8 cores the first build of the
 # scratch copy takes about a minute and a half; after that a fault takes 20 to 70 s
 # (its files recompiled, the programs relinked, the data tree generated, the tests
-# run until the first failure), most about 25 s: the whole catalogue of 107 faults
-# takes about 50 minutes.
+# run until the first failure), most about 25 s: the whole catalogue of 120 faults
+# takes about an hour.
 #
 # The scratch copy lives in $KELO_MUTANTS_DIR (default /tmp/kelo-mutants): tree/ is
 # refreshed from the working tree with rsync (build folders and .git left out), and

@@ -72,7 +72,7 @@ TEST(ScreenFitting, TheListedControlsTakeTheRatiosOfTheirKindAndANarrowWindowIsC
     EXPECT_FLOAT_EQ(g.Left, static_cast<float>((24000.0 - width) / 2));
 }
 
-// Common screens and the ratios Part 1.103 gives them, the main window's font ratio capped
+// Common screens and the ratios the fitting rules give them, the main window's font ratio capped
 // at the height ratio (README, "Text grows no faster than its box"): only a screen of
 // another height than 768 pixels (11520 twips) is fitted, whatever its width.
 TEST(ScreenFitting, CommonScreensTakeTheRatiosOfTheRulesAndOnlyAnotherHeightIsFitted) {

@@ -47,7 +47,9 @@ TEST(UserSettings, AMissingOrBadFileLeavesTheFactorySettingsAndABadOneIsMovedAsi
         const fs::path root = freshFolder("user"), user = root / "Kelo 2020" / "Dati" / "User.txt";
         const bool file = c.content && c.content != "/" && c.content != "|";
         fs::create_directories(c.content == "/" ? user : user.parent_path());
-        if (c.content == "|") ASSERT_EQ(::mkfifo(user.c_str(), 0600), 0);
+        if (c.content == "|") {
+            ASSERT_EQ(::mkfifo(user.c_str(), 0600), 0);
+        }
         HeadlessPlatform hp(root);
         frmKeloTrundo15 w(hp.platform);
         for (const std::string copy : {".bad", ".bad.2"}) {
