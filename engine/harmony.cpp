@@ -62,13 +62,19 @@ struct AccompanimentRow {
     std::string_view pivot2;  // the same row serves both octaves of a tone
     std::array<const char*, 6> codes;
 };
+// clang-format off
 constexpr AccompanimentRow kAccompaniment[] = {
-    {"DO+", "DO", "do'", {"4", "3", "3", "2", "2", "2"}}, {"DO+", "MI", "", {"4", "4", "2", "2", "2", "2"}},
-    {"DO+", "SOL", "", {"3", "3", "2", "2", "2", "2"}},   {"SOL+", "SOL", "", {"10", "10", "10", "9", "9", "9"}},
-    {"SOL+", "si", "SI", {"9", "9", "9", "9", "9", "9"}}, {"SOL+", "RE", "re'", {"10", "10", "10", "9", "9", "9"}},
-    {"FA+", "FA", "", {"6", "6", "6", "5", "5", "5"}},    {"FA+", "LA", "", {"5", "5", "5", "5", "5", "5"}},
+    {"DO+", "DO", "do'", {"4", "3", "3", "2", "2", "2"}},
+    {"DO+", "MI", "", {"4", "4", "2", "2", "2", "2"}},
+    {"DO+", "SOL", "", {"3", "3", "2", "2", "2", "2"}},
+    {"SOL+", "SOL", "", {"10", "10", "10", "9", "9", "9"}},
+    {"SOL+", "si", "SI", {"9", "9", "9", "9", "9", "9"}},
+    {"SOL+", "RE", "re'", {"10", "10", "10", "9", "9", "9"}},
+    {"FA+", "FA", "", {"6", "6", "6", "5", "5", "5"}},
+    {"FA+", "LA", "", {"5", "5", "5", "5", "5", "5"}},
     {"FA+", "DO", "do'", {"6", "6", "6", "5", "5", "5"}},
 };
+// clang-format on
 
 // Chord numbers of the transition weights: DO+ 1, FA+ 2, SOL+ 3; 0 for none.
 constexpr const char* kChords[] = {"", "DO+", "FA+", "SOL+"};

@@ -8,45 +8,27 @@
 
 namespace kelo {
 
+// clang-format off
 const std::array<LinkCase, 13> kLinkCases = {{
     {"SOL+", "si", {"si", "si", "si", "si", "DO", "", "", ""}, {"SOL", "RE", "DO", "si", "si", "", "", ""}},
     {"DO+", "DO", {"DO", "DO", "DO", "DO", "DO", "DO", "RE", "si"}, {"do'", "SOL", "MI", "RE", "si", "DO", "DO", "DO"}},
     {"FA+", "DO", {"DO", "DO", "DO", "DO", "DO", "DO", "RE", "si"}, {"do'", "LA", "FA", "RE", "si", "DO", "DO", "DO"}},
     {"SOL+", "RE", {"RE", "RE", "RE", "RE", "RE", "RE", "MI", "DO"}, {"SI", "SOL", "si", "MI", "DO", "RE", "RE", "RE"}},
     {"DO+", "MI", {"MI", "MI", "MI", "MI", "MI", "MI", "FA", "RE"}, {"do'", "SOL", "DO", "FA", "RE", "MI", "MI", "MI"}},
-    {"FA+",
-     "FA",
-     {"FA", "FA", "FA", "FA", "FA", "FA", "SOL", "MI"},
-     {"do'", "LA", "DO", "SOL", "MI", "FA", "FA", "FA"}},
-    {"DO+",
-     "SOL",
-     {"SOL", "SOL", "SOL", "SOL", "SOL", "SOL", "LA", "FA"},
+    {"FA+", "FA", {"FA", "FA", "FA", "FA", "FA", "FA", "SOL", "MI"}, {"do'", "LA", "DO", "SOL", "MI", "FA", "FA", "FA"}},
+    {"DO+", "SOL", {"SOL", "SOL", "SOL", "SOL", "SOL", "SOL", "LA", "FA"},
      {"do'", "MI", "DO", "LA", "FA", "SOL", "SOL", "SOL"}},
-    {"SOL+",
-     "SOL",
-     {"SOL", "SOL", "SOL", "SOL", "SOL", "SOL", "LA", "FA"},
+    {"SOL+", "SOL", {"SOL", "SOL", "SOL", "SOL", "SOL", "SOL", "LA", "FA"},
      {"re'", "SI", "RE", "LA", "FA", "SOL", "SOL", "SOL"}},
-    {"FA+",
-     "LA",
-     {"LA", "LA", "LA", "LA", "LA", "LA", "SI", "SOL"},
-     {"do'", "FA", "DO", "SI", "SOL", "LA", "LA", "LA"}},
-    {"SOL+",
-     "SI",
-     {"SI", "SI", "SI", "SI", "SI", "SI", "do'", "LA"},
-     {"re'", "SOL", "RE", "do'", "LA", "SI", "SI", "SI"}},
-    {"DO+",
-     "do'",
-     {"do'", "do'", "do'", "do'", "do'", "do'", "re'", "SI"},
+    {"FA+", "LA", {"LA", "LA", "LA", "LA", "LA", "LA", "SI", "SOL"}, {"do'", "FA", "DO", "SI", "SOL", "LA", "LA", "LA"}},
+    {"SOL+", "SI", {"SI", "SI", "SI", "SI", "SI", "SI", "do'", "LA"}, {"re'", "SOL", "RE", "do'", "LA", "SI", "SI", "SI"}},
+    {"DO+", "do'", {"do'", "do'", "do'", "do'", "do'", "do'", "re'", "SI"},
      {"SOL", "MI", "DO", "do'", "re'", "SI", "do'", "do'"}},
-    {"FA+",
-     "do'",
-     {"do'", "do'", "do'", "do'", "do'", "do'", "re'", "SI"},
+    {"FA+", "do'", {"do'", "do'", "do'", "do'", "do'", "do'", "re'", "SI"},
      {"LA", "FA", "DO", "do'", "re'", "SI", "do'", "do'"}},
-    {"SOL+",
-     "re'",
-     {"re'", "re'", "re'", "re'", "re'", "do'", "", ""},
-     {"SI", "SOL", "RE", "re'", "do'", "re'", "", ""}},
+    {"SOL+", "re'", {"re'", "re'", "re'", "re'", "re'", "do'", "", ""}, {"SI", "SOL", "RE", "re'", "do'", "re'", "", ""}},
 }};
+// clang-format on
 
 namespace {
 // The case number only when the text is exactly "1".."13".

@@ -21,20 +21,12 @@ void stepPoolOrWeight(frmKeloTrundo15& f, const HeldStepper& s, int held) {
         setNumber(pool, next);
 }
 
-const HeldStepper kMod{.cells = &W::lblFreqInc,
-                       .first = 1,
-                       .last = 13,
-                       .extra = FreqInc::DaEstrarre,
-                       .heldItem = FreqInc::IndiceTenuto,
-                       .timer = &W::TmrMod,
-                       .step = stepPoolOrWeight};
-const HeldStepper kModB{.cells = &W::lblFreIncB,
-                        .first = 1,
-                        .last = 13,
-                        .extra = FreqInc::DaEstrarre,
-                        .heldItem = FreqInc::IndiceTenuto,
-                        .timer = &W::TmrModB,
-                        .step = stepPoolOrWeight};
+// clang-format off
+const HeldStepper kMod{.cells = &W::lblFreqInc, .first = 1, .last = 13, .extra = FreqInc::DaEstrarre,
+                       .heldItem = FreqInc::IndiceTenuto, .timer = &W::TmrMod, .step = stepPoolOrWeight};
+const HeldStepper kModB{.cells = &W::lblFreIncB, .first = 1, .last = 13, .extra = FreqInc::DaEstrarre,
+                        .heldItem = FreqInc::IndiceTenuto, .timer = &W::TmrModB, .step = stepPoolOrWeight};
+// clang-format on
 
 void pressModuleSwitch(frmKeloTrundo15& f, ControlArray<Label>& switches, ControlArray<Label>& weights, int Index) {
     markProfileEdited(f);

@@ -14,27 +14,29 @@ using R = SettingsRule;
 
 // The record in file order. The counts must also agree with their switches,
 // which the check sees only once every line is read.
+// clang-format off
 constexpr SettingsRow kRows[] = {
     // colour    caption          items      rule            range   what
-    {{}, T::ScritteVarie, 75, 75, R::Name, 0, 0, "il nome del profilo"},
-    {{}, T::FreqInc, 25, 25, R::Range, 0, 13, "numero di moduli accesi"},
-    {{}, T::FreqInc, 26, 26, R::Range, 4, 13, "numero di moduli da estrarre"},
-    {T::Modulo, T::FreqInc, 1, 13, R::Range, 1, 16, "peso"},
-    {{}, T::FreIncB, 25, 25, R::Range, 0, 13, "numero di moduli accesi"},
-    {{}, T::FreIncB, 26, 26, R::Range, 4, 13, "numero di moduli da estrarre"},
-    {T::ModuloB, T::FreIncB, 1, 13, R::Range, 1, 16, "peso"},
-    {T::Inciso, T::FreqIncisi, 1, 15, R::Range, 1, 16, "peso"},
-    {T::FreqIncisi, {}, 0, 0},  // "Copy"
-    {{}, T::Rip, -1, -1, R::Range, 1, 16, "peso"},
-    {{}, T::Inciso, 16, 16, R::Range, 0, 15, "numero di forme accese"},
-    {{}, T::Accordi, 1, 9, R::Range, 1, 16, "peso"},
-    {{}, T::Notafinale, 1, 3, R::Range, 0, 16, "peso della nota finale"},
-    {{}, T::Notafinale, 4, 4, R::Range, 1, 16, "peso della nota finale"},  // DO stays drawable
-    {{}, T::Collegamento, 81, 1120, R::LinkWeight, 1, 16, "peso di collegamento"},
-    {{}, T::Nota, 1, 130, R::PivotWeight, 1, 16, "peso della nota perno"},
-    {{}, T::Cadenza, 0, 0, R::Range, 0, 13, "numero di cadenze accese"},
-    {T::Cadenza, T::FreCad, 1, 13, R::Range, 1, 16, "peso"},
+    {{},         T::ScritteVarie, 75, 75,    R::Name,        0, 0,   "il nome del profilo"},
+    {{},         T::FreqInc,      25, 25,    R::Range,       0, 13,  "numero di moduli accesi"},
+    {{},         T::FreqInc,      26, 26,    R::Range,       4, 13,  "numero di moduli da estrarre"},
+    {T::Modulo,  T::FreqInc,      1, 13,     R::Range,       1, 16,  "peso"},
+    {{},         T::FreIncB,      25, 25,    R::Range,       0, 13,  "numero di moduli accesi"},
+    {{},         T::FreIncB,      26, 26,    R::Range,       4, 13,  "numero di moduli da estrarre"},
+    {T::ModuloB, T::FreIncB,      1, 13,     R::Range,       1, 16,  "peso"},
+    {T::Inciso,  T::FreqIncisi,   1, 15,     R::Range,       1, 16,  "peso"},
+    {T::FreqIncisi, {},           0, 0},  // "Copy"
+    {{},         T::Rip,          -1, -1,    R::Range,       1, 16,  "peso"},
+    {{},         T::Inciso,       16, 16,    R::Range,       0, 15,  "numero di forme accese"},
+    {{},         T::Accordi,      1, 9,      R::Range,       1, 16,  "peso"},
+    {{},         T::Notafinale,   1, 3,      R::Range,       0, 16,  "peso della nota finale"},
+    {{},         T::Notafinale,   4, 4,      R::Range,       1, 16,  "peso della nota finale"},  // DO stays drawable
+    {{},         T::Collegamento, 81, 1120,  R::LinkWeight,  1, 16,  "peso di collegamento"},
+    {{},         T::Nota,         1, 130,    R::PivotWeight, 1, 16,  "peso della nota perno"},
+    {{},         T::Cadenza,      0, 0,      R::Range,       0, 13,  "numero di cadenze accese"},
+    {T::Cadenza, T::FreCad,       1, 13,     R::Range,       1, 16,  "peso"},
 };
+// clang-format on
 
 constexpr int totalLines() {
     int n = 0;

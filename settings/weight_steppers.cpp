@@ -19,37 +19,19 @@ void stepFinalNote(frmKeloTrundo15& f, const HeldStepper& s, int held) {
         stepWeight(cell);
 }
 
-const HeldStepper kAccordi{.cells = &W::lblAccordi,
-                           .first = 1,
-                           .last = 9,
-                           .heldItem = Accordi::IndiceTenuto,
-                           .timer = &W::TmrAccordi,
-                           .step = stepHeldWeight};
-const HeldStepper kFreCad{.cells = &W::lblFreCad,
-                          .first = 1,
-                          .last = 13,
-                          .heldItem = FreCad::IndiceTenuto,
-                          .timer = &W::TmrFreCad,
-                          .step = stepHeldWeight};
-const HeldStepper kNota{.cells = &W::lblNota,
-                        .first = 1,
-                        .last = 130,
-                        .heldItem = Nota::IndiceTenuto,
-                        .timer = &W::TmrNota,
-                        .step = stepHeldWeight};
-const HeldStepper kIncisi{.cells = &W::lblFreqIncisi,
-                          .first = 1,
-                          .last = 15,
-                          .heldItem = FreqIncisi::IndiceTenuto,
-                          .timer = &W::TmrIncisi,
-                          .step = stepHeldWeight};
-const HeldStepper kFinali{.cells = &W::lblNotafinale,
-                          .first = 1,
-                          .last = 4,
-                          .heldItem = Notafinale::IndiceTenuto,
-                          .timer = &W::TmrFinali,
-                          .step = stepFinalNote};
+// clang-format off
+const HeldStepper kAccordi{.cells = &W::lblAccordi, .first = 1, .last = 9, .heldItem = Accordi::IndiceTenuto,
+                           .timer = &W::TmrAccordi, .step = stepHeldWeight};
+const HeldStepper kFreCad{.cells = &W::lblFreCad, .first = 1, .last = 13, .heldItem = FreCad::IndiceTenuto,
+                          .timer = &W::TmrFreCad, .step = stepHeldWeight};
+const HeldStepper kNota{.cells = &W::lblNota, .first = 1, .last = 130, .heldItem = Nota::IndiceTenuto,
+                        .timer = &W::TmrNota, .step = stepHeldWeight};
+const HeldStepper kIncisi{.cells = &W::lblFreqIncisi, .first = 1, .last = 15, .heldItem = FreqIncisi::IndiceTenuto,
+                          .timer = &W::TmrIncisi, .step = stepHeldWeight};
+const HeldStepper kFinali{.cells = &W::lblNotafinale, .first = 1, .last = 4, .heldItem = Notafinale::IndiceTenuto,
+                          .timer = &W::TmrFinali, .step = stepFinalNote};
 const HeldStepper kRip{.single = &W::lblRip, .timer = &W::TmrRip, .renames = false, .step = stepHeldWeight};
+// clang-format on
 
 }  // namespace
 

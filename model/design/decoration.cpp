@@ -54,28 +54,15 @@ private:
 };
 
 // Items of lblScritteVarie; 40 (banner), 68..71 (final notes), 74, 75 (profile) and 87 are taken.
+// clang-format off
 enum : int {
-    kMod1 = 0,
-    kMod2,
-    kModCount1,
-    kModCount2,
-    kSongForms = 4,
-    kChords,
-    kChordRows,
-    kChordColumns = 9,
-    kPivots = 12,
-    kKeys,
-    kChordTones = 16,
-    kNote = 29,
-    kPivotRows = 30,
-    kCadences = 41,
-    kLinks,
-    kLinkColumns,
-    kDashes = 53,
-    kMelodies = 61,
-    kCredit1,
-    kCredit2,
+    kMod1 = 0, kMod2, kModCount1, kModCount2,
+    kSongForms = 4, kChords, kChordRows, kChordColumns = 9,
+    kPivots = 12, kKeys, kChordTones = 16, kNote = 29, kPivotRows = 30,
+    kCadences = 41, kLinks, kLinkColumns, kDashes = 53,
+    kMelodies = 61, kCredit1, kCredit2,
 };
+// clang-format on
 
 }  // namespace
 
