@@ -115,6 +115,7 @@ TEST_F(MelodyRecord, ABadMelodyOrProfileNamesItsLineChangesNothingAndStaysAnOddG
         {2, "unclosed quote", edited({{37, "\"3"}}), 37},
         {2, "a flag for the title", edited({{1, "#TRUE#"}}), 1},
         {2, "tempo level", edited({{3, "\"17\""}}), 3},
+        {2, "the fastest tempo", edited({{3, "\"16\""}}), 0},
         {2, "user's interval", edited({{4, "\"0\""}}), 4},
         {2, "interval in quotes", edited({{5, "\"345\""}}), 5},
         {2, "interval", edited({{5, "40000"}}), 5},
