@@ -38,7 +38,7 @@ bool CommonDialog::show(bool save) {
     auto chosen = dialogs->choose(req);
     if (!chosen) return false;
     FileName = *chosen;
-    auto cut = FileName.find_last_of("\\/");
+    auto cut = FileName.find_last_of(isNativePath(FileName) ? "/" : "\\/");
     FileTitle = cut == std::string::npos ? FileName : FileName.substr(cut + 1);
     return true;
 }

@@ -163,7 +163,7 @@ public:
 struct DialogRequest {
     std::string filter;
     std::string initDir;   // data path
-    std::string fileName;  // proposed data path, "" for none
+    std::string fileName;  // proposed data path or an earlier answer's native path, "" for none
     int flags = 0;         // 2 = ask before overwriting
     bool save = false;
 };

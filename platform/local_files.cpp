@@ -1,6 +1,7 @@
 #include "platform/local_files.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMostCopies = 1000;  // of one file moved aside
+constexpr const char* kTemporaryPrefix = ".kelo-save-";
 
 class Descriptor {
 public:
@@ -50,6 +52,27 @@ bool writeWhole(int fd, std::string_view content) {
     return true;
 }
 
+// A new file of this save's own beside `target`, open for writing, or -1. Made
+// exclusively, it is never a file that was there before, not even a pipe or a
+// link, nor one that another save is writing. Its name is hidden and ends in no
+// extension, so no dialog lists it, and its length does not grow with the
+// target's, so it fits wherever the target's name does.
+int createTemporaryBeside(const fs::path& target, fs::path& temp) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        unsigned char bytes[8];
+        if (::getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) return -1;
+        std::string suffix;
+        for (unsigned char b : bytes) suffix += kLetters[b % (sizeof kLetters - 1)];
+        temp = target.parent_path() / (kTemporaryPrefix + suffix);
+        // 0666: the umask gives a new file the permissions of any other.
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 void syncFolder(const fs::path& folder) {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
@@ -59,6 +82,9 @@ void syncFolder(const fs::path& folder) {
 
 fs::path LocalFileSystem::resolve(std::string_view dataPath, bool& reachable) const {
     reachable = true;
+    // A backslash in a native path is part of a name: read as a separator it
+    // would write over another file than the one the dialog named.
+    if (isNativePath(dataPath)) return fs::path(dataPath);
     std::string p(dataPath);
     for (char& c : p)
         if (c == '\\') c = '/';
@@ -116,12 +142,9 @@ bool LocalFileSystem::writeAtomically(std::string_view dataPath, std::string_vie
     bool ok = false;
     const fs::path target = resolve(dataPath, ok);
     if (!ok || !regularOrMissing(target)) return false;
-    fs::path temp = target;
-    temp += ".tmp";
-    // A pipe in the temporary file's place fails at once rather than wait for a reader.
-    Descriptor out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666));
-    struct stat st {};
-    if (out.get() < 0 || ::fstat(out.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    fs::path temp;
+    Descriptor out(createTemporaryBeside(target, temp));
+    if (out.get() < 0) return false;
     // On disk before the rename makes it the file: a power cut then leaves the old
     // file or the new one, never an empty one.
     if (!writeWhole(out.get(), content) || ::fsync(out.get()) != 0 || !out.close() ||

@@ -42,9 +42,13 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // The chosen file's path, or nothing when the user cancels.
+    // The chosen file's native path, or nothing when the user cancels.
     virtual std::optional<std::string> choose(const DialogRequest& request) = 0;
 };
+
+// A native path, as a file dialog answers, is absolute: it starts with a slash,
+// which a data path never does, and every byte after it is taken as it stands.
+inline bool isNativePath(std::string_view path) { return path.starts_with('/'); }
 
 // A file read whole, or why it was not.
 struct FileRead {
@@ -55,7 +59,7 @@ struct FileRead {
 };
 
 // Files by data path ("Kelo 2020\Dati\User.txt", "C:\Programmi\Kelo 2020\..."),
-// turned into native paths here only. Only regular files are read, written or
+// turned into native paths here only, or by the native path a dialog answered. Only regular files are read, written or
 // moved: a pipe would hold the program for good, a device could feed it forever.
 class FileSystem {
 public:
@@ -64,9 +68,10 @@ public:
     // Never takes in more than `limit` + 1 bytes: a longer file is TooLarge; a folder,
     // a pipe or a device is Unreadable.
     virtual FileRead read(std::string_view dataPath, size_t limit) = 0;
-    // Writes a temporary file beside the target, flushes it to disk, renames it over
-    // the target and flushes the folder, so that neither a failure nor a power cut
-    // loses the file; false on failure (the old file is then untouched).
+    // Writes a temporary file of this save's own beside the target, flushes it to
+    // disk, renames it over the target and flushes the folder, so that neither a
+    // failure, a power cut nor another save at the same time loses or tears the
+    // file; false on failure (the old file is then untouched).
     virtual bool writeAtomically(std::string_view dataPath, std::string_view content) = 0;
     // Moves a file aside to the first of dataPath + suffix, + suffix + ".2", ".3", ...
     // that is free, never over an older copy; the data path it now has, or nothing.

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "app/program.h"
@@ -23,6 +24,7 @@
 #include "platform/desktop/desktop_platform.h"
 #include "platform/desktop/form_window.h"
 #include "platform/desktop/twips.h"
+#include "support/headless_program.h"
 
 using namespace kelo;
 
@@ -260,9 +262,17 @@ TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
     clickOn(main, f.lblPuls[1]);
     EXPECT_EQ(seen, melodies + QStringLiteral("|Ciao mondo.txt"));
     ASSERT_TRUE(QFileInfo::exists(melodies + QStringLiteral("/Ciao mondo.txt")));
-    answerFileDialog(QStringLiteral("profilo"), &seen);  // typed without ".txt"
+    // Typed without ".txt", and with a backslash, which here is part of the name.
+    const QString profiles = QDir::current().absoluteFilePath(QStringLiteral("Kelo 2020/Impostazioni"));
+    fs::create_directories("Kelo 2020/Impostazioni/sub");
+    std::ofstream("Kelo 2020/Impostazioni/sub/profilo.txt") << "mine";
+    answerFileDialog(QStringLiteral("sub\\profilo"), &seen);
     clickOn(main, f.lblPuls[3]);
-    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("Kelo 2020/Impostazioni/profilo.txt")));
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("Kelo 2020/Impostazioni/sub\\profilo.txt")));
+    EXPECT_TRUE(kelo::support::readFile("Kelo 2020/Impostazioni/sub/profilo.txt") == "mine") << "written over";
+    answerFileDialog({}, &seen);
+    clickOn(main, f.lblPuls[4]);
+    EXPECT_EQ(seen, profiles + QStringLiteral("|sub\\profilo.txt"));
 
     f.TxtTitolo.Text = "un'altra";
     answerFileDialog({}, &seen);  // the name of the dialog's last use

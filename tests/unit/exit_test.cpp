@@ -1,5 +1,8 @@
 #include "app/exit.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -15,6 +18,28 @@ using namespace kelo;
 namespace {
 struct Exit : playertest::Player {
     void openQuestion() { ASSERT_TRUE(deliverClick(f.lblPuls[0])); }
+};
+
+// While it lives, no file of this process grows past `bytes`: a write beyond fails
+// as on a full disk, whoever runs the test, root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*handler_)(int);
 };
 }  // namespace
 
@@ -76,11 +101,12 @@ TEST_F(Exit, YesSavesStopsEverythingPendingClosesEveryPlayerSpeaksAndUnloadsAfte
 // settings; during the farewell there is nothing more to ask.
 TEST_F(Exit, AFailedSaveKeepsTheOldFileSaysSoAndStillSaysGoodbye) {
     const std::string old = p.readFile("Kelo 2020/Dati/User.txt");
-    // Something in the way of the temporary file.
-    std::filesystem::create_directory(p.dir / "Kelo 2020" / "Dati" / "User.txt.tmp");
     f.lblFreqInc[3].Caption = "5";
     f.CloseRequested();
-    ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    {
+        const FileSizeLimit fullDisk(100);
+        ASSERT_TRUE(deliverClick(f.cmdEsci[0]));
+    }
     f.CloseRequested();
     EXPECT_FALSE(f.FraESci.Visible);
     EXPECT_EQ(p.readFile("Kelo 2020/Dati/User.txt"), old);

@@ -9,6 +9,7 @@
 #include "player/melody_record.h"
 #include "player_test_support.h"
 #include "settings/factory_defaults.h"
+#include "settings/settings_record.h"
 
 using namespace kelo;
 using namespace kelo::playertest;
@@ -59,6 +60,34 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     EXPECT_EQ(support::settingsSnapshot(f), settings);
     EXPECT_EQ(f.lblCollegamento[3].Caption, "7");  // the page shows the loaded bank
     EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
+}
+
+// A dialog answers a native path: there a backslash is part of a name, and the
+// file is the one the dialog named (and asked about), not one in a subfolder.
+TEST_F(Records, ABackslashInTheChosenNameIsPartOfTheNameNotAFolder) {
+    for (const fs::path& folder : {melodie / "sub", profili / "sub"}) {
+        fs::create_directories(folder);
+        std::ofstream(folder / "x.txt") << "mine";
+    }
+    composeAndStop();
+    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = formatRecord(collectSettingsRecord(f));
+    press(1, melodie / "sub\\x.txt");
+    press(3, profili / "sub\\x.txt");
+    EXPECT_EQ(f.CommonDialog2.FileTitle, "sub\\x.txt");
+    EXPECT_TRUE(readFile(melodie / "sub\\x.txt") == melody && readFile(profili / "sub\\x.txt") == settings);
+
+    f.TxtTitolo.Text = "altro";
+    std::ofstream(profili / "sub" / "x.txt") << settings;  // a record, so that loading it would go unseen
+    std::ofstream(profili / "sub\\x.txt") << "esca";
+    press(4, profili / "sub\\x.txt");
+    press(2, melodie / "sub\\x.txt");
+    p.hp.advance(16 * 105);
+    EXPECT_TRUE(formatRecord(collectMelodyRecord(f)) == melody) << "another melody was loaded";
+    ASSERT_EQ(p.hp.display.messages.size(), 1U);
+    EXPECT_NE(p.hp.display.messages[0].find("\"" + (profili / "sub\\x.txt").string() + "\" non è valido"),
+              std::string::npos)
+        << p.hp.display.messages[0];
+    EXPECT_EQ(readFile(melodie / "sub" / "x.txt"), "mine");
 }
 
 TEST_F(Records, WhatCannotBeWrittenOrReadIsNamedInAMessageAndChangesNothing) {

@@ -5,8 +5,11 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <tuple>
 
 #include "platform/local_files.h"
@@ -60,6 +63,16 @@ TEST(RecordFormat, WritesWindows1252WhereEveryCharacterFitsUtf8ElseAndReadsBackT
     EXPECT_EQ(parseRecord("\xEF\xBB\xBF\"a\"b\"").values, std::vector{RecordValue::Text("a\"b")});
 }
 
+// The names of a folder, hidden ones too, sorted and joined by blanks.
+std::string namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string joined;
+    for (const std::string& n : names) joined += (joined.empty() ? "" : " ") + n;
+    return joined;
+}
+
 // What each fsync flushed while a test looks: a file's name, or a folder's and the names in it.
 std::vector<std::string>* syncedLog = nullptr;
 extern "C" int fsync(int fd) {
@@ -73,8 +86,9 @@ extern "C" int fsync(int fd) {
 // Only regular files, and never more of one than the limit and a byte: a pipe would
 // hold the program for good, a padded file fill its memory. Nor is a pipe or a
 // folder written over or moved aside. A save survives a power cut: the data is on
-// disk before the rename makes it the file, and the rename once the folder is. A
-// file moved aside never replaces an earlier copy.
+// disk before the rename makes it the file, and the rename once the folder is; no
+// other file of the folder is touched, whatever its name, and no temporary file is
+// left. A file moved aside never replaces an earlier copy.
 TEST(LocalFiles, TouchOnlyRegularFilesReadNoMoreThanTheLimitAndWriteDurably) {
     const fs::path dir = kelo::support::freshFolder("local-files");
     std::ofstream(dir / "ten") << "0123456789";
@@ -94,20 +108,57 @@ TEST(LocalFiles, TouchOnlyRegularFilesReadNoMoreThanTheLimitAndWriteDurably) {
         {"/proc/self/maps", 64, O::TooLarge},  // its size says 0
     };
     for (const auto& [name, limit, outcome] : cases) EXPECT_EQ(files.read(name, limit).outcome, outcome) << name;
-    for (const char* other : {"Dati", "pipe", "t"})  // t: a pipe where its temporary file goes
+    for (const char* other : {"Dati", "pipe"})
         EXPECT_FALSE(files.writeAtomically(other, "x") || files.moveAside(other, ".bad")) << other;
     EXPECT_TRUE(fs::is_fifo(dir / "pipe") && fs::is_directory(dir / "Dati") && !fs::exists(dir / "Dati.bad"));
+    EXPECT_TRUE(files.writeAtomically("t", "x") && fs::is_fifo(dir / "t.tmp"))
+        << "a pipe beside the target is no concern";
 
     std::vector<std::string> synced;
     syncedLog = &synced;
     EXPECT_TRUE(files.writeAtomically("Dati\\User.txt", "x"));
     syncedLog = nullptr;
-    EXPECT_EQ(synced, (std::vector<std::string>{"User.txt.tmp", "Dati User.txt"}));
+    ASSERT_EQ(synced.size(), 2U);
+    EXPECT_TRUE(synced[0].starts_with(".")) << synced[0] << ": a temporary file that a dialog lists";
+    EXPECT_EQ(synced[1], "Dati User.txt");
+    std::ofstream(dir / "Dati" / "User.txt.tmp") << "mine";  // the user's, whatever its name suggests
     const std::string copies[] = {"Dati\\User.txt.bad", "Dati\\User.txt.bad.2", "Dati\\User.txt.bad.3"};
     for (const std::string& copy : copies)
         EXPECT_TRUE(files.writeAtomically("Dati\\User.txt", copy) && files.moveAside("Dati\\User.txt", ".bad") == copy);
     for (const std::string& copy : copies) EXPECT_EQ(files.read(copy, 99).content, copy);
-    EXPECT_FALSE(files.writeAtomically("Nessuna\\User.txt", "x") || fs::exists(dir / "Dati" / "User.txt.tmp"));
+    EXPECT_FALSE(files.writeAtomically("Nessuna\\User.txt", "x"));
+    EXPECT_EQ(support::readFile(dir / "Dati" / "User.txt.tmp"), "mine");
+    EXPECT_EQ(namesIn(dir / "Dati"), "User.txt.bad User.txt.bad.2 User.txt.bad.3 User.txt.tmp");
+    fs::remove_all(dir);
+}
+
+// Saves of one file at the same moment, from two running copies of the program:
+// each has a temporary file of its own, so the file in place is always one whole
+// save, the last one renamed, and none of them fails.
+TEST(LocalFiles, SavesOfOneFileAtOnceEachLeaveItWholeAndNoneFails) {
+    const fs::path dir = kelo::support::freshFolder("saves-at-once");
+    const std::string contents[] = {std::string(300000, 'a'), std::string(100000, 'b'), std::string(200000, 'c')};
+    std::ofstream(dir / "m.txt") << contents[0];
+    LocalFileSystem files(dir);
+    constexpr int kSaves = 40;
+    std::atomic<int> failed = 0, writing = static_cast<int>(std::size(contents)), torn = 0, reads = 0;
+    std::vector<std::thread> savers;
+    for (const std::string& content : contents)
+        savers.emplace_back([&] {
+            for (int i = 0; i < kSaves; ++i) failed += !files.writeAtomically("m.txt", content);
+            --writing;
+        });
+    while (writing > 0) {
+        const FileRead r = files.read("m.txt", kRecordFileLimit);
+        torn += std::find(std::begin(contents), std::end(contents), r.content) == std::end(contents);
+        ++reads;
+    }
+    for (std::thread& t : savers) t.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    const std::string last = files.read("m.txt", kRecordFileLimit).content;
+    EXPECT_NE(std::find(std::begin(contents), std::end(contents), last), std::end(contents));
+    EXPECT_EQ(namesIn(dir), "m.txt") << "a temporary file was left";
     fs::remove_all(dir);
 }
 
