@@ -78,8 +78,7 @@ std::vector<std::string>* syncedLog = nullptr;
 extern "C" int fsync(int fd) {
     const fs::path p = syncedLog ? fs::read_symlink("/proc/self/fd/" + std::to_string(fd)) : fs::path();
     if (syncedLog) syncedLog->push_back(p.filename().string());
-    if (syncedLog && fs::is_directory(p))
-        for (const auto& e : fs::directory_iterator(p)) syncedLog->back() += " " + e.path().filename().string();
+    if (syncedLog && fs::is_directory(p)) syncedLog->back() += " " + namesIn(p);
     return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
