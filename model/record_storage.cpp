@@ -1,17 +1,13 @@
 #include "model/record_storage.h"
 
-#include <cctype>
-
 #include "platform/form.h"
 
 namespace kelo {
 
 namespace {
 
-constexpr int kChiediSovrascrittura = 2;  // the dialog asks before an existing file is replaced
-
 void prepare(CommonDialog& dialog, const std::string& folder) {
-    dialog.Flags = kChiediSovrascrittura;
+    dialog.Flags = kOverwritePrompt;
     dialog.Filter = kFiltroTesto;
     dialog.InitDir = folder;
 }
@@ -22,14 +18,6 @@ std::optional<std::string> chosen(CommonDialog& dialog, bool accepted) {
 }
 
 std::string quoted(Form& f, const std::string& path) { return "\"" + f.sys.files.nativePath(path) + "\""; }
-
-bool endsWithTxt(std::string_view path) {
-    const std::string_view ext = kEstensioneTesto;
-    if (path.size() < ext.size()) return false;
-    std::string tail(path.substr(path.size() - ext.size()));
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ext;
-}
 
 }  // namespace
 
@@ -42,10 +30,7 @@ std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::
                                                const std::string& proposedName) {
     prepare(dialog, folder);
     dialog.FileName = folder + proposedName;
-    std::optional<std::string> path = chosen(dialog, dialog.ShowSave());
-    // The open dialog shows only text files: a file without the extension would be lost.
-    if (path && !endsWithTxt(*path)) *path += kEstensioneTesto;
-    return path;
+    return chosen(dialog, dialog.ShowSave());
 }
 
 std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::string& folder) {

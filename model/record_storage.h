@@ -16,12 +16,12 @@ struct Form;
 class CommonDialog;
 
 inline constexpr const char* kFiltroTesto = "File di testo (*.txt)|*.txt";
-inline constexpr const char* kEstensioneTesto = ".txt";
 
 // The save dialog, opening in `folder` with `proposedName` in it and asking before
 // an existing file is overwritten; the open dialog, opening in `folder`. Each
-// gives the whole path the user chose, or nothing when the user cancels; a file
-// to save always ends in ".txt". The open dialog proposes the name of the last use.
+// gives the whole path the user chose, or nothing when the user cancels; the save
+// dialog adds ".txt" to a name without it before it asks. The open dialog proposes
+// the name of the last use.
 std::optional<std::string> ScegliFileDaSalvare(CommonDialog& dialog, const std::string& folder,
                                                const std::string& proposedName);
 std::optional<std::string> ScegliFileDaAprire(CommonDialog& dialog, const std::string& folder);

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <cctype>
+
 #include "platform/services.h"
 #include "platform/timer_scheduler.h"
 
@@ -27,6 +29,30 @@ void Timer::SetEnabled(bool on) {
 
 void MediaPlayer::Command(std::string_view command) {
     if (sound) sound->command(*this, command);
+}
+
+namespace {
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view tail) {
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    return text.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), text.rbegin(), same);
+}
+
+}  // namespace
+
+std::string DialogRequest::withExtension(std::string name) const {
+    // ".txt" of "File di testo (*.txt)|*.txt"; a pattern like "*.*" or "a*.txt" names none.
+    const size_t start = filter.find('|');
+    if (start == std::string::npos) return name;
+    std::string_view pattern(filter);
+    pattern = pattern.substr(start + 1, filter.find_first_of("|;", start + 1) - start - 1);
+    while (pattern.starts_with(' ')) pattern.remove_prefix(1);
+    while (pattern.ends_with(' ')) pattern.remove_suffix(1);
+    if (!pattern.starts_with("*.") || pattern.find_first_of("*?", 1) != std::string_view::npos) return name;
+    const std::string_view extension = pattern.substr(1);
+    return endsWithIgnoringCase(name, extension) ? name : name + std::string(extension);
 }
 
 bool CommonDialog::ShowOpen() { return show(false); }

@@ -160,12 +160,18 @@ public:
     SoundOutput* sound = nullptr;
 };
 
+inline constexpr int kOverwritePrompt = 2;  // a dialog flag: ask before an existing file is replaced
+
 struct DialogRequest {
     std::string filter;
     std::string initDir;   // data path
     std::string fileName;  // proposed data path or an earlier answer's native path, "" for none
-    int flags = 0;         // 2 = ask before overwriting
+    int flags = 0;         // kOverwritePrompt or 0
     bool save = false;
+
+    // `name` with the extension of the filter's first pattern, unless it ends in it
+    // already: the open dialog, filtered on it, would never list the file again.
+    std::string withExtension(std::string name) const;
 };
 
 class CommonDialog {

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kMostCopies = 1000;  // of one file moved aside
 constexpr const char* kTemporaryPrefix = ".kelo-save-";
+constexpr mode_t kPermissions = 0777;  // read, write and run for owner, group and others
 
 class Descriptor {
 public:
@@ -37,9 +39,37 @@ private:
     int fd_;
 };
 
-bool regularOrMissing(const fs::path& p) {
+// The file a save replaces, and what the new one keeps of it.
+struct SaveTarget {
+    fs::path file;                    // at the end of the links, if the path is one
+    std::optional<struct stat> kept;  // the old file's owner and permissions; none for a new file
+};
+
+// Nothing when the path leads to no regular file, or to one the program may not
+// write: the save must refuse it as opening it for writing would.
+std::optional<SaveTarget> saveTargetOf(const fs::path& path) {
     struct stat st {};
-    return ::stat(p.c_str(), &st) == 0 ? S_ISREG(st.st_mode) : errno == ENOENT;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? std::optional(SaveTarget{path, {}}) : std::nullopt;
+    SaveTarget target{path, st};
+    if (S_ISLNK(st.st_mode)) {
+        // Written through: the link, perhaps into a synced folder, stays a link.
+        std::error_code ec;
+        target.file = fs::canonical(path, ec);
+        if (ec || ::stat(target.file.c_str(), &*target.kept) != 0) return std::nullopt;
+    }
+    if (!S_ISREG(target.kept->st_mode) || ::faccessat(AT_FDCWD, target.file.c_str(), W_OK, AT_EACCESS) != 0)
+        return std::nullopt;
+    return target;
+}
+
+// The new file gets the old one's owner, where the program may give it, and its
+// permissions, which the umask may have narrowed at the creation.
+bool keepOwnerAndPermissions(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return false;
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) (void)::fchown(fd, old.st_uid, old.st_gid);
+    return (now.st_mode & kPermissions) == (old.st_mode & kPermissions) ||
+           ::fchmod(fd, old.st_mode & kPermissions) == 0;
 }
 
 bool writeWhole(int fd, std::string_view content) {
@@ -57,7 +87,7 @@ bool writeWhole(int fd, std::string_view content) {
 // link, nor one that another save is writing. Its name is hidden and ends in no
 // extension, so no dialog lists it, and its length does not grow with the
 // target's, so it fits wherever the target's name does.
-int createTemporaryBeside(const fs::path& target, fs::path& temp) {
+int createTemporaryBeside(const fs::path& target, mode_t mode, fs::path& temp) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -66,8 +96,7 @@ int createTemporaryBeside(const fs::path& target, fs::path& temp) {
         std::string suffix;
         for (unsigned char b : bytes) suffix += kLetters[b % (sizeof kLetters - 1)];
         temp = target.parent_path() / (kTemporaryPrefix + suffix);
-        // 0666: the umask gives a new file the permissions of any other.
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -140,21 +169,26 @@ FileRead LocalFileSystem::read(std::string_view dataPath, size_t limit) {
 
 bool LocalFileSystem::writeAtomically(std::string_view dataPath, std::string_view content) {
     bool ok = false;
-    const fs::path target = resolve(dataPath, ok);
-    if (!ok || !regularOrMissing(target)) return false;
+    const fs::path path = resolve(dataPath, ok);
+    const std::optional<SaveTarget> target = ok ? saveTargetOf(path) : std::nullopt;
+    if (!target) return false;
+    // Never wider than the old file's permissions, even for a moment: a reader who
+    // opened it then could read the content later. A new file gets 0666 less the
+    // umask, as any other.
+    const mode_t mode = target->kept ? target->kept->st_mode & kPermissions : 0666;
     fs::path temp;
-    Descriptor out(createTemporaryBeside(target, temp));
+    Descriptor out(createTemporaryBeside(target->file, mode, temp));
     if (out.get() < 0) return false;
     // On disk before the rename makes it the file: a power cut then leaves the old
     // file or the new one, never an empty one.
-    if (!writeWhole(out.get(), content) || ::fsync(out.get()) != 0 || !out.close() ||
-        ::rename(temp.c_str(), target.c_str()) != 0) {
+    if ((target->kept && !keepOwnerAndPermissions(out.get(), *target->kept)) || !writeWhole(out.get(), content) ||
+        ::fsync(out.get()) != 0 || !out.close() || ::rename(temp.c_str(), target->file.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
     // The rename itself lasts only once the folder is on disk. The file is in place
     // by now, so a folder that cannot be flushed leaves nothing to report.
-    syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    syncFolder(target->file.has_parent_path() ? target->file.parent_path() : fs::path("."));
     return true;
 }
 

@@ -42,7 +42,9 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // The chosen file's native path, or nothing when the user cancels.
+    // The chosen file's native path, or nothing when the user cancels. A save answers
+    // one file, with the filter's extension added before the overwrite prompt asks
+    // about it: so no existing file is replaced unasked.
     virtual std::optional<std::string> choose(const DialogRequest& request) = 0;
 };
 

@@ -26,43 +26,39 @@ QString QtFileDialogs::qtFilter(const std::string& filter) {
 
 namespace {
 
-// ".txt" of "File di testo (*.txt)|*.txt": the first pattern, when it names one extension.
-QString extensionOf(const std::string& filter) {
-    const QString first =
-        QString::fromStdString(filter).section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0).trimmed();
-    if (!first.startsWith(QStringLiteral("*.")) || first.lastIndexOf(QLatin1Char('*')) != 0) return {};
-    return first.mid(1);
-}
-
-// Gives every name it saves to the extension of its filter, before it asks about
-// an existing file of that name: the open dialog, filtered on it, would never
-// show the file again.
+// A save answers one file, named with the extension of its filter before Qt asks
+// about an existing file of that name.
 class FileDialog : public QFileDialog {
 public:
-    FileDialog(QWidget* parent, QString extension) : QFileDialog(parent), extension_(std::move(extension)) {}
+    FileDialog(QWidget* parent, const DialogRequest& request) : QFileDialog(parent), request_(request) {}
 
     void accept() override {
-        const QStringList files = selectedFiles();
-        if (acceptMode() == AcceptSave && !extension_.isEmpty() && files.size() == 1 && !QFileInfo(files[0]).isDir() &&
-            !files[0].endsWith(extension_, Qt::CaseInsensitive)) {
-            if (QWidget* typing = focusWidget()) typing->clearFocus();  // else selectFile leaves the name as typed
-            selectFile(files[0] + extension_);
+        if (acceptMode() == AcceptSave) {
+            const QStringList files = selectedFiles();
+            // Of several names Qt would ask only about the first, as typed, and the
+            // extension came after the question: stay open, as for any name refused.
+            if (files.size() != 1) return;
+            const QString named = QString::fromStdString(request_.withExtension(files[0].toStdString()));
+            if (named != files[0] && !QFileInfo(files[0]).isDir()) {
+                if (QWidget* typing = focusWidget()) typing->clearFocus();  // else selectFile leaves the name as typed
+                selectFile(named);
+            }
         }
         QFileDialog::accept();
     }
 
 private:
-    QString extension_;
+    const DialogRequest& request_;
 };
 
 }  // namespace
 
 std::optional<std::string> QtFileDialogs::choose(const DialogRequest& request) {
-    FileDialog dialog(QApplication::activeWindow(), extensionOf(request.filter));
+    FileDialog dialog(QApplication::activeWindow(), request);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & 2));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & kOverwritePrompt));
     QString filter = qtFilter(request.filter);
     if (!filter.isEmpty()) dialog.setNameFilter(filter);
     if (!request.initDir.empty()) dialog.setDirectory(QString::fromStdString(files_.nativePath(request.initDir)));

@@ -32,16 +32,26 @@ void RecordingSound::command(const MediaPlayer& player, std::string_view command
 
 std::optional<std::string> ScriptedDialogs::choose(const DialogRequest& request) {
     requests.push_back(request);
-    if (answers_.empty()) return std::nullopt;  // no script: the user cancels
-    auto a = answers_.front();
-    answers_.pop_front();
-    return a;
+    while (!answers_.empty()) {
+        std::optional<std::string> a = std::move(answers_.front());
+        answers_.pop_front();
+        if (!a || !request.save) return a;
+        *a = request.withExtension(std::move(*a));
+        if (!(request.flags & kOverwritePrompt) || !files || !files->exists(*a)) return a;
+        overwriteAsked.push_back(*a);
+        const bool replace = replies_.empty() || replies_.front();
+        if (!replies_.empty()) replies_.pop_front();
+        if (replace) return a;
+    }
+    return std::nullopt;  // no script left: the user cancels
 }
 
 void FakeDisplay::focus(Form& form, Control& control) { form.ActiveControl = &control; }
 
 HeadlessPlatform::HeadlessPlatform(std::filesystem::path workingFolder)
-    : files(std::move(workingFolder)), platform{clock, random, timers, sound, dialogs, files, display} {}
+    : files(std::move(workingFolder)), platform{clock, random, timers, sound, dialogs, files, display} {
+    dialogs.files = &files;
+}
 
 void HeadlessPlatform::advance(int64_t ms) {
     int64_t target = clock.monotonicMs() + ms;

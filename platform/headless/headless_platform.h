@@ -67,14 +67,21 @@ private:
     Clock& clock_;
 };
 
+// Answers taken in turn, as a user types them: a save gets the filter's extension
+// and, where an existing file is asked about, a No takes the next answer.
 class ScriptedDialogs : public FileDialogs {
 public:
     std::optional<std::string> choose(const DialogRequest& request) override;
     void answer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+    // The next overwrite question's reply; unscripted, the user replaces the file.
+    void replyToOverwrite(bool replace) { replies_.push_back(replace); }
     std::vector<DialogRequest> requests;
+    std::vector<std::string> overwriteAsked;  // the files the question named
+    FileSystem* files = nullptr;              // where the files asked about are looked for
 
 private:
     std::deque<std::optional<std::string>> answers_;
+    std::deque<bool> replies_;
 };
 
 class FakeDisplay : public Display {

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -62,7 +63,9 @@ void clickOn(FormWindow* w, const Control& c) {
 
 // Answers the next file dialog as a user would: finds it among the top-level
 // widgets once it is up, notes its folder and the name it proposes as
-// "folder|name", types `path` unless it is empty and presses Enter.
+// "folder|name", types `path` unless it is empty and presses Enter. A question
+// the dialog asks then is answered No, noted as "|asked"; a dialog still open
+// after that is cancelled, noted as "|stayed open".
 void answerFileDialog(const QString& path, QString* seen) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, path, seen] {
@@ -74,7 +77,19 @@ void answerFileDialog(const QString& path, QString* seen) {
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             *seen = dialog->directory().absolutePath() + QLatin1Char('|') + name->text();
             if (!path.isEmpty()) name->setText(path);
+            QTimer question;  // a timer does not fire again while its own handler runs
+            QObject::connect(&question, &QTimer::timeout, [seen] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    *seen += QStringLiteral("|asked");
+                    QTest::keyClick(box, Qt::Key_Escape);
+                }
+            });
+            question.start(20);
             QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible()) {
+                *seen += QStringLiteral("|stayed open");
+                dialog->reject();
+            }
             return;
         }
     });
@@ -273,6 +288,12 @@ TEST_F(ProgramOnTheDesktop, SavesAMelodyThroughTheFileDialogAndLoadsItBack) {
     answerFileDialog({}, &seen);
     clickOn(main, f.lblPuls[4]);
     EXPECT_EQ(seen, profiles + QStringLiteral("|sub\\profilo.txt"));
+    // Two names answer no one file: Qt would ask about neither as it is saved.
+    std::ofstream("Kelo 2020/Impostazioni/victim.txt") << "mine";
+    answerFileDialog(QStringLiteral("\"victim\" \"other\""), &seen);
+    clickOn(main, f.lblPuls[3]);
+    EXPECT_TRUE(seen.endsWith(QStringLiteral("|Nuova.txt|stayed open"))) << seen.toStdString();
+    EXPECT_TRUE(kelo::support::readFile("Kelo 2020/Impostazioni/victim.txt") == "mine") << "replaced unasked";
 
     f.TxtTitolo.Text = "un'altra";
     answerFileDialog({}, &seen);  // the name of the dialog's last use

@@ -18,6 +18,7 @@ TestWindow::TestWindow(const WindowOptions& options)
     : hp(options.folder),
       platform(platformOf(hp, options.filesInMemory ? static_cast<FileSystem&>(memory) : hp.files)),
       f(platform) {
+    hp.dialogs.files = &platform.files;
     hp.random.reseedFallback(options.seed);
     hp.clock.freezeTimeOfDay(true);
     hp.clock.setTimeOfDay(options.clock.hour, options.clock.minute, options.clock.second);

@@ -62,6 +62,23 @@ TEST_F(Records, TheFileChosenElsewhereIsTheOneWrittenAndReadNotItsNamesakeInTheD
     EXPECT_EQ(formatRecord(collectMelodyRecord(f)), melody);
 }
 
+// A name typed without ".txt" is asked about as the file it names, so no file is
+// replaced unasked; a No keeps the file and the dialog open for another name.
+TEST_F(Records, AnExistingFileIsReplacedOnlyAfterTheOverwriteQuestion) {
+    std::ofstream(melodie / "m.txt") << "mine";
+    std::ofstream(profili / "p.txt") << "mine";
+    composeAndStop();
+    const std::string melody = formatRecord(collectMelodyRecord(f)), settings = formatRecord(collectSettingsRecord(f));
+    p.hp.dialogs.replyToOverwrite(false);
+    p.hp.dialogs.answer((melodie / "m").string());
+    press(1, melodie / "altra");
+    press(3, profili / "p");  // unscripted, the reply is Yes
+    EXPECT_EQ(p.hp.dialogs.overwriteAsked,
+              (std::vector<std::string>{(melodie / "m.txt").string(), (profili / "p.txt").string()}));
+    EXPECT_EQ(readFile(melodie / "m.txt"), "mine");
+    EXPECT_TRUE(readFile(melodie / "altra.txt") == melody && readFile(profili / "p.txt") == settings);
+}
+
 // A dialog answers a native path: there a backslash is part of a name, and the
 // file is the one the dialog named (and asked about), not one in a subfolder.
 TEST_F(Records, ABackslashInTheChosenNameIsPartOfTheNameNotAFolder) {

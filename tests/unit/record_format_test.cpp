@@ -1,8 +1,10 @@
 #include "platform/record_format.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -158,6 +160,71 @@ TEST(LocalFiles, SavesOfOneFileAtOnceEachLeaveItWholeAndNoneFails) {
     const std::string last = files.read("m.txt", kRecordFileLimit).content;
     EXPECT_NE(std::find(std::begin(contents), std::end(contents), last), std::end(contents));
     EXPECT_EQ(namesIn(dir), "m.txt") << "a temporary file was left";
+    fs::remove_all(dir);
+}
+
+// A save keeps the file it replaces as writing into it would: its owner and
+// permissions, and the links that lead to it; and it refuses what that would
+// refuse, a link to nothing or a read-only file, leaving no trace.
+TEST(LocalFiles, ASaveKeepsWhatTheReplacedFileWasAndRefusesWhatCouldNotBeWritten) {
+    constexpr uid_t kNobody = 65534;
+    const fs::path dir = kelo::support::freshFolder("keeps");
+    fs::create_directory(dir / "synced");
+    const std::pair<const char*, mode_t> old[] = {{"private.txt", 0600}, {"group.txt", 0640},
+                                                  {"shared.txt", 0664},  {"synced/end.txt", 0640},
+                                                  {"owned.txt", 0600},   {"readonly.txt", 0444}};
+    for (const auto& [name, mode] : old) {
+        std::ofstream(dir / name) << "old";
+        ASSERT_EQ(::chmod((dir / name).c_str(), mode), 0);
+    }
+    (void)::chown((dir / "owned.txt").c_str(), kNobody, kNobody);  // only root may; else it stays ours
+    fs::create_symlink("synced/end.txt", dir / "link.txt");        // relative, as users make them
+    fs::create_symlink(dir / "link.txt", dir / "chain.txt");
+    fs::create_symlink("nowhere.txt", dir / "dangling.txt");
+    auto owner = [&](const char* name) {
+        struct stat st {};
+        ::stat((dir / name).c_str(), &st);
+        return std::to_string(st.st_uid) + ":" + std::to_string(st.st_gid);
+    };
+    const std::string ownedBefore = owner("owned.txt");
+    const mode_t umaskBefore = ::umask(022);
+    LocalFileSystem files(dir);
+
+    const std::tuple<const char*, const char*, bool, mode_t> cases[] = {
+        // saved as, written at, saved, permissions after
+        {"private.txt", "private.txt", true, 0600},  {"group.txt", "group.txt", true, 0640},
+        {"shared.txt", "shared.txt", true, 0664},    {"new.txt", "new.txt", true, 0644},
+        {"chain.txt", "synced/end.txt", true, 0640}, {"dangling.txt", "nowhere.txt", false, 0},
+    };
+    for (const auto& [saved, written, ok, mode] : cases) {
+        EXPECT_EQ(files.writeAtomically(saved, "new"), ok) << saved;
+        struct stat st {};
+        EXPECT_EQ(::stat((dir / written).c_str(), &st) == 0 ? st.st_mode & 0777 : 0, mode) << written;
+        EXPECT_TRUE(!ok || support::readFile(dir / written) == "new") << written;
+    }
+    ::umask(umaskBefore);
+    EXPECT_TRUE(fs::is_symlink(dir / "chain.txt") && fs::is_symlink(dir / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.txt"));
+    ASSERT_TRUE(files.writeAtomically("owned.txt", "new"));
+    EXPECT_EQ(owner("owned.txt"), ownedBefore);
+
+    // Root may write anything: the read-only file is saved by another user, who
+    // may write in the folder but not into the file.
+    ASSERT_EQ(::chown(dir.c_str(), ::geteuid() == 0 ? kNobody : ::geteuid(), -1), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        ::_exit(files.writeAtomically("readonly.txt", "new") ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0) << "exit " << WEXITSTATUS(status) << "; 1: a read-only file was replaced, 2: no other user";
+    EXPECT_EQ(support::readFile(dir / "readonly.txt"), "old");
+    EXPECT_EQ(namesIn(dir),
+              "chain.txt dangling.txt group.txt link.txt new.txt owned.txt private.txt readonly.txt "
+              "shared.txt synced")
+        << "a temporary file was left";
     fs::remove_all(dir);
 }
 
